@@ -1,0 +1,32 @@
+# Two commands for a fresh Debian machine: `make run` and `make test`.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+RUN_PKGS  := cmake make g++ qt6-base-dev libgl-dev fonts-liberation2
+TEST_PKGS := $(RUN_PKGS) xvfb xauth
+
+.PHONY: run test bench build deps deps-test clean
+
+run: deps build
+	./$(BUILD)/falkorin
+
+test: deps-test build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/falkorin-bench ./$(BUILD)/falkorin-bare
+
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Installs only what is missing, so a second run costs nothing.
+deps:
+	@./tools/install-deps.sh $(RUN_PKGS)
+
+deps-test:
+	@./tools/install-deps.sh $(TEST_PKGS)
+
+clean:
+	rm -rf $(BUILD)

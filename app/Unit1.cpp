@@ -1,0 +1,193 @@
+// The main window: start-up, the introductory page and quitting.
+#include "app/Unit1.h"
+
+#include "platform/numfmt.h"
+#include "platform/system.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TForm1* Form1 = nullptr;
+
+void draw_chart(bool magnitude, bool phase)
+{
+    draw_chart(Form1->Canvas, magnitude, phase);
+}
+
+// A rule across the memo, between the blocks of a text.
+static const QString rule = QString(129, QLatin1Char('-'));
+
+TForm1::TForm1()
+    : QWidget(nullptr), image_(1280, 1024, QImage::Format_RGB32)
+{
+    Form1 = this;
+    image_.fill(window_color);
+    Canvas = platform::Canvas(&image_);
+    Canvas.changed = [this] { update(); };
+    build_layout();
+    connect_handlers();
+    create();
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::connect_handlers()
+{
+    RG_Wahl->onClick = [this] { lektion_wahl(); };
+    connect(B_links, &QPushButton::clicked, this, [this] { B_linksClick(); });
+    connect(B_rechts, &QPushButton::clicked, this, [this] { B_rechtsClick(); });
+    connect(B_Ende, &QPushButton::clicked, this, [this] { B_EndeClick(); });
+    connect(B_auswert, &QPushButton::clicked, this, [this] { B_auswertClick(); });
+    connect(B_loes, &QPushButton::clicked, this, [this] { B_loesClick(); });
+    connect(B_text, &QPushButton::clicked, this, [this] { B_textClick(); });
+    connect(B_pruef, &QPushButton::clicked, this, [this] { B_pruefClick(); });
+    connect(B_neu, &QPushButton::clicked, this, [this] { B_neuClick(); });
+    connect(B_next, &QPushButton::clicked, this, [this] { B_nextClick(); });
+    connect(B_ergeb, &QPushButton::clicked, this, [this] { B_ergebClick(); });
+    connect(B_druck, &QPushButton::clicked, this, [this] { B_druckClick(); });
+    for (platform::Edit* e : {E_freq, E_wert}) {
+        e->onExit = [this, e] { E_Exit(e); };
+        e->onKeyPress = [this, e](int key) { return E_KeyPress(e, key); };
+    }
+    E_freq->onClick = [this] { E_freq_click(); };
+    E_wert->onClick = [this] { E_wert_click(); };
+}
+
+void TForm1::create()
+{
+    platform::seedRandomFromClock();
+
+    const QSize screen = platform::screenSize();
+    if (screen.width() != 1280 || screen.height() != 1024)
+        platform::showMessage(
+            platform::MessageType::Information,
+            QStringLiteral("Die Darstellungen des Programms  FALKORIN\rerfordert eine Display-Auflösung von\r\r"
+                           "  >  1280 pixel * 1024 pixel  <\r\rBei kleineren Auflösungen wird nur ein Ausschnitt\r"
+                           "der Seiten dargestellt und ein sinnvolles Arbeiten\rmit dem Programm ist  N I C H T  möglich."));
+
+    // The window's client area is the 1280 x 1024 layout.
+    resize(1280, 1024);
+    const int top = screen.height() == 1024 ? 0 : (screen.height() - 28 - 1024) / 2;
+    const int left = (screen.width() - 1280) / 2;
+    move(left, top);
+    setWindowTitle(QStringLiteral("FALKORIN  -  Lernprogramm zum Bode-Diagramm"));
+    show();
+
+    chart = ChartSettings{};
+    reset_program_state();
+
+    M_text->hide();
+    M_teilaufg->hide();
+    M_teilloes->hide();
+    P_Wahl->hide();
+    B_Ende->show();
+    B_links->show();
+    B_rechts->show();
+    P_aufgaben->hide();
+    P_punkt->hide();
+    P_diag->hide();
+    for (int k = 1; k <= 5; ++k)
+        l_loes[k]->setText(QString());
+
+    intro_page();
+}
+
+static QString introduction()
+{
+    const QStringList lines = {
+        QString(),
+        QStringLiteral("ALLGEMEINES"),
+        QString(),
+        QStringLiteral("FALKORIN ist ein Lernprogramm zum Bode-Diagramm. Es ist in acht Lektionen gegliedert, die "
+                       "aufeinander aufbauen: Jede Lektion setzt den Stoff der vorhergehenden voraus. Bearbeiten Sie "
+                       "die Lektionen deshalb in der angebotenen Reihenfolge und gehen Sie erst dann zur nächsten "
+                       "Lektion über, wenn Sie die Aufgaben der aktuellen Lektion sicher lösen können."),
+        QStringLiteral("Die Lektion wählen Sie unten links unter \"Wahl der Lektion\"; mit den Schaltflächen "
+                       "\"Zurück zur letzten Seite\" und \"Weiter zur nächsten Seite\" blättern Sie Seite für Seite "
+                       "durch die Lektionen."),
+        rule,
+        QStringLiteral("ZIELRICHTUNG DES PROGRAMMS"),
+        QString(),
+        QStringLiteral("Das Programm ist eine Lernhilfe für die asymptotischen Näherungen im Bode-Diagramm. Sie lernen, "
+                       "den Betrag und den Winkel eines Frequenzgangs mit Polygonzügen schnell und sicher zu "
+                       "zeichnen, aus gegebenen Verläufen abzulesen und umgekehrt aus einem Bode-Diagramm die "
+                       "Übertragungs-Funktion zu ermitteln."),
+        QStringLiteral("Behandelt werden ausschließlich Übertragungs-Funktionen G(s) von linearen Systemen, die"),
+        QStringLiteral("   o  stabil sind,"),
+        QStringLiteral("   o  zeitkontinuierlich arbeiten,"),
+        QStringLiteral("   o  durch gebrochen rationale Funktionen beschrieben werden und"),
+        QStringLiteral("   o  Pol- und Nullstellen nur bei reellen Werten von  s  oder im Unendlichen besitzen."),
+        rule,
+        QStringLiteral("VORAUSSETZUNGEN"),
+        QString(),
+        QStringLiteral("Das Programm setzt die Grundlagen voraus, die in den Lehrveranstaltungen der ersten Semester "
+                       "eines elektrotechnischen Studiums vermittelt werden: Mathematik, Wechselstromnetzwerke, "
+                       "Signale und Systeme, elektronische Schaltungen und Regelungstechnik."),
+        QStringLiteral("Die Lektion 1 wiederholt das Wichtigste davon in knapper Form: das Rechnen mit Logarithmen und "
+                       "Dezibel, komplexe Zahlen, die Normierung sowie Übertragungs-Funktionen mit ihren Pol- und "
+                       "Nullstellen und den Frequenzgang."),
+        rule,
+        QStringLiteral("ERFORDERLICHE AUFLÖSUNG DES BILDSCHIRMS, DRUCKER"),
+        QString(),
+        QStringLiteral("Die Seiten des Programms sind für eine Bildschirm-Auflösung von  1280 x 1024 Bildpunkte  "
+                       "ausgelegt. Bei anderen Auflösungen wird nur ein Ausschnitt der Seiten dargestellt."),
+        QStringLiteral("Ab der Lektion 5 zeichnen Sie selbst Bode-Diagramme. Ist ein Drucker für das Format DIN A4 "
+                       "angeschlossen, druckt Ihnen das Programm dafür die passenden Diagramm-Formulare aus, in die "
+                       "Sie Ihre Lösungen maßstäblich eintragen können."),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void TForm1::intro_page()
+{
+    lesson_page_count = {0, 14, 7, 1, 1, 13, 6, 4, 3};
+    if (escape_pressed) {
+        escape_pressed = false;
+    } else {
+        total_answered = 0;
+        total_solved = 0;
+    }
+    page_id = QStringLiteral("00_01");
+    P_Wahl->hide();
+    M_text->setHeight(926);
+    M_text->show();
+    M_text->clear();
+    draw_page_frame(QStringLiteral("Allgemeines, Zielrichtung des Programms, Voraussetzungen"),
+                    QStringLiteral("01.10.08"));
+    M_text->setText(introduction());
+    Canvas.pen.width = 2;
+    Canvas.rectangle(600, 1, 1267, 970);
+    Canvas.pen.width = 1;
+    P_Wahl->show();
+    ::draw_chart(true, true);
+    RG_Wahl->setItemIndex(-1);
+}
+
+void TForm1::B_EndeClick()
+{
+    close();
+}
+
+void TForm1::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, image_);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* e)
+{
+    MouseButton button;
+    switch (e->button()) {
+    case Qt::LeftButton: button = MouseButton::Left; break;
+    case Qt::RightButton: button = MouseButton::Right; break;
+    default: button = MouseButton::Middle; break;
+    }
+    // Only a button alone counts: no modifier key and no other button held.
+    const bool alone = e->modifiers() == Qt::NoModifier && e->buttons() == e->button();
+    const QPoint pos = e->position().toPoint();
+    maus_down(button, alone, pos.x(), pos.y());
+}

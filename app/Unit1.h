@@ -1,0 +1,145 @@
+#pragma once
+// The main window: every lesson page is drawn in it, by page functions that
+// act on the program-wide state (app/state.h) and on the controls below.
+#include "app/state.h"
+#include "chart/chart.h"
+#include "platform/canvas.h"
+#include "platform/controls.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+namespace platform { class Edit; }
+
+// Panel colours.
+inline const QColor sky_blue(166, 202, 240);
+inline const QColor money_green(192, 220, 192);
+inline const QColor light_yellow(255, 255, 136);
+inline const QColor pale_green_grey(198, 224, 217);
+inline const QColor window_color(255, 255, 255);
+
+class TForm1 : public QWidget {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // The window's drawing surface: a retained image under the controls.
+    platform::Canvas Canvas;
+    const QImage& image() const { return image_; }
+
+    // Controls, named as in the window layout.
+    platform::Memo* M_text;
+    platform::Panel* P_Wahl;
+    platform::RadioGroup* RG_Wahl;
+    platform::Button* B_links;
+    platform::Button* B_rechts;
+    platform::Button* B_Ende;
+
+    platform::Panel* P_aufgaben;
+    std::array<platform::Memo*, 6> Memo_A{};    // [1..5]
+    std::array<platform::ComboBox*, 6> CB_A{};  // [1..5]
+    std::array<platform::Label*, 6> l_loes{};   // [1..5]
+    std::array<platform::Memo*, 6> Memo_L{};    // [1..5]
+    platform::Button* B_auswert;
+    platform::Button* B_loes;
+    platform::Button* B_text;
+    platform::Panel* P_lektion;
+    platform::Label* Label4;
+    platform::Label* l_lekt_bearb;
+    platform::Label* Label11;
+    platform::Label* l_lekt_ok;
+    platform::Label* Label14;
+    platform::Label* l_lekt_proz;
+    platform::Label* Label15;
+    platform::Panel* P_gesamt;
+    platform::Label* Label5;
+    platform::Label* l_ges_bearb;
+    platform::Label* Label8;
+    platform::Label* l_ges_ok;
+    platform::Label* Label9;
+    platform::Label* l_ges_proz;
+    platform::Label* Label10;
+
+    platform::Panel* P_punkt;
+    platform::Label* l_pkt_ueber;
+    platform::Label* l_pkt_freq;
+    platform::Edit* E_freq;
+    platform::Label* l_pkt_wert1;
+    platform::Edit* E_wert;
+    platform::Label* l_pkt_mli;
+    platform::Label* l_pkt_mre;
+    platform::Button* B_pruef;
+    platform::Button* B_neu;
+    platform::Label* l_pkt_loes;
+    platform::Label* l_pkt_f;
+    platform::Label* l_pkt_wert2;
+    platform::Label* l_pkt_bem_f;
+    platform::Label* l_pkt_bem_wert;
+    platform::Panel* P_statistik;
+
+    platform::Panel* P_diag;
+    platform::Button* B_next;
+    platform::Button* B_ergeb;
+    platform::Button* B_druck;
+
+    platform::Memo* M_teilaufg;
+    platform::Memo* M_teilloes;
+
+    // Start-up and the introductory page.
+    void create();
+    void intro_page();
+    void B_EndeClick();
+
+    // Page state and navigation.
+    void show_page(int lesson, int page);
+    void lektion_wahl();
+    void B_linksClick();
+    void B_rechtsClick();
+    void set_buttons(int lesson_panel, int total_panel, int evaluate, int solutions, int texts,
+                     int next, int interim, int print);
+    void clear_solutions();
+    void clear_point_fields();
+    void draw_page_frame(const QString& title, const QString& date, int frame_bottom = 970);
+
+    // Task panel and scoring.
+    void B_auswertClick();
+    void B_loesClick();
+    void B_textClick();
+    void show_statistics();
+
+    // Numeric input fields.
+    void E_Exit(platform::Edit* field);
+    bool E_KeyPress(platform::Edit* field, int key);
+    void E_freq_click();
+    void E_wert_click();
+    void check_freq_field(platform::Edit* field);
+    void check_value_field(platform::Edit* field);
+
+    // Mouse exercises.
+    enum class MouseButton { Left, Right, Middle };
+    // shift_empty: no modifier key and no other button held.
+    void maus_down(MouseButton button, bool shift_empty, int x, int y);
+    void B_pruefClick();
+    void B_neuClick();
+
+    // Guided construction and the printed sheet.
+    void B_nextClick();
+    void B_ergebClick();
+    void B_druckClick();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    void build_layout();
+    void connect_handlers();
+    QImage image_;
+};
+
+// The one main window of the program.
+extern TForm1* Form1;
+
+// Draws the empty chart on the window.
+void draw_chart(bool magnitude, bool phase);

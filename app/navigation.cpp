@@ -1,0 +1,166 @@
+// Page state, the page dispatcher, the lesson choice, the page buttons, the
+// button states every page sets and the common page frame.
+#include "app/Unit1.h"
+#include "lessons/pages.h"
+
+#include <array>
+
+// The page functions of each lesson, page 1 first. A page without a
+// function is not shown: the window keeps what it shows.
+static PageFunction page_function(int lesson, int page)
+{
+    static const std::array<std::array<PageFunction, 14>, 9> table = {{
+        {},
+        {},                                                                              // lesson 1
+        {{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},               // lesson 2
+        {{nullptr}},                                                                     // lesson 3
+        {{nullptr}},                                                                     // lesson 4
+        {},                                                                              // lesson 5
+        {{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},                        // lesson 6
+        {},                                                                              // lesson 7
+        {},                                                                              // lesson 8
+    }};
+    if (lesson < 1 || lesson > 8 || page < 1 || page > 14)
+        return nullptr;
+    return table[static_cast<size_t>(lesson)][static_cast<size_t>(page - 1)];
+}
+
+// The construction panel and its memos belong to the page that showed them.
+static void leave_page()
+{
+    Form1->P_diag->hide();
+    Form1->M_teilaufg->hide();
+    Form1->M_teilloes->hide();
+}
+
+void TForm1::show_page(int lesson, int page)
+{
+    if (lesson < 1 || lesson > 8)
+        return;
+    point_mode = line_mode = constant_mode = false;
+    if (PageFunction f = page_function(lesson, page)) {
+        leave_page();
+        f();
+    }
+}
+
+void TForm1::lektion_wahl()
+{
+    const int index = RG_Wahl->itemIndex();
+    if (index < 0)
+        return;
+    lesson_no = index + 1;
+    page_no = 1;
+    // A lesson whose pages are not there yet leaves the window as it is.
+    if (PageFunction first = page_function(lesson_no, 1)) {
+        B_rechts->setEnabled(true);
+        P_punkt->hide();
+        clear_solutions();
+
+        Canvas.brush.style = platform::BrushStyle::Solid;
+        Canvas.brush.color = window_color;
+        Canvas.pen.color = window_color;
+        Canvas.rectangle(0, 0, 1280, 1024);
+        Canvas.brush.style = platform::BrushStyle::Clear;
+        Canvas.pen.color = Qt::black;
+
+        if (lesson_no == 3)
+            clear_point_fields();
+        point_mode = line_mode = constant_mode = false;
+        leave_page();
+        first();
+    }
+
+    lesson_answered[lesson_no] = 0;
+    lesson_solved[lesson_no] = 0;
+}
+
+void TForm1::B_linksClick()
+{
+    if (page_no > 1) {
+        page_no -= 1;
+    } else if (lesson_no > 1) {
+        lesson_no -= 1;
+        RG_Wahl->setItemIndex(lesson_no - 1);
+        page_no = lesson_page_count[lesson_no];
+    }
+    for (int k = 1; k <= 5; ++k)
+        l_loes[k]->setText(QString());
+    B_rechts->setEnabled(true);
+    show_page(lesson_no, page_no);
+}
+
+void TForm1::B_rechtsClick()
+{
+    if (page_no < lesson_page_count[lesson_no]) {
+        page_no += 1;
+    } else if (lesson_no < 8) {
+        page_no = 1;
+        lesson_no += 1;
+    }
+    RG_Wahl->setItemIndex(lesson_no - 1);
+    for (int k = 1; k <= 5; ++k)
+        l_loes[k]->setText(QString());
+    show_page(lesson_no, page_no);
+}
+
+static void apply_state(QWidget* w, int state)
+{
+    w->setVisible(state >= 0);
+    w->setEnabled(state > 0);
+}
+
+void TForm1::set_buttons(int lesson_panel, int total_panel, int evaluate, int solutions, int texts,
+                         int next, int interim, int print)
+{
+    P_lektion->setVisible(lesson_panel == 1);
+    P_gesamt->setVisible(total_panel == 1);
+    apply_state(B_auswert, evaluate);
+    apply_state(B_loes, solutions);
+    apply_state(B_text, texts);
+    apply_state(B_next, next);
+    apply_state(B_ergeb, interim);
+    apply_state(B_druck, print);
+    P_diag->setVisible(next > 0 || solutions > 0 || print > 0);
+}
+
+void TForm1::clear_solutions()
+{
+    for (int k = 1; k <= 5; ++k)
+        l_loes[k]->setText(QString());
+    B_loes->setEnabled(true);
+}
+
+void TForm1::clear_point_fields()
+{
+    for (platform::Label* l : {l_pkt_loes, l_pkt_f, l_pkt_wert2, l_pkt_bem_f, l_pkt_bem_wert})
+        l->setText(QString());
+    E_wert->clear();
+    E_freq->clear();
+}
+
+void TForm1::draw_page_frame(const QString& title, const QString& date, int frame_bottom)
+{
+    platform::Canvas& c = Canvas;
+    c.brush.style = platform::BrushStyle::Solid;
+    c.brush.color = window_color;
+    c.pen.color = window_color;
+    c.rectangle(599, 0, 1270, 1024);
+
+    c.pen.color = Qt::black;
+    c.brush.style = platform::BrushStyle::Clear;
+    c.pen.width = 2;
+    c.rectangle(600, 1, 1267, frame_bottom);
+
+    c.font.name = QStringLiteral("Arial");
+    c.font.height = 22;
+    c.textOut(610, 7, title);
+    c.font.height = 12;
+    c.textOut(1125, 26, QStringLiteral("Seite ") + page_id + QStringLiteral("     Stand ") + date);
+    c.font.height = 22;
+    c.moveTo(600, 37);
+    c.lineTo(1265, 37);
+    c.pen.width = 1;
+    c.font.name = QStringLiteral("MS Sans Serif");
+    c.font.height = 8;
+}

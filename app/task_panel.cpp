@@ -1,0 +1,97 @@
+// The task panel: five multiple-choice questions, scoring and statistics.
+#include "app/task_panel.h"
+
+#include "app/Unit1.h"
+#include "platform/numfmt.h"
+
+void setup_question_page(const QuestionPage& page)
+{
+    TForm1* f = Form1;
+    f->set_buttons(1, 1, 1, 0, 0, -1, -1, -1);
+    f->M_text->hide();
+    f->M_teilaufg->hide();
+    f->M_teilloes->hide();
+    for (int k = 1; k <= 5; ++k) {
+        f->Memo_L[k]->hide();
+        f->CB_A[k]->setEnabled(true);
+    }
+    f->P_aufgaben->show();
+    f->show_statistics();
+    answer_key.fill(0);
+    f->draw_page_frame(page.title, page.date);
+
+    for (int k = 1; k <= 5; ++k) {
+        f->Memo_A[k]->clear();
+        f->Memo_A[k]->setText(page.questions[k - 1]);
+        f->Memo_L[k]->clear();
+        f->Memo_L[k]->setText(page.solutions[k - 1]);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        platform::ComboBox* box = f->CB_A[k];
+        const QStringList& items = page.options[k - 1];
+        if (items.isEmpty() && k > 1) {
+            for (int i = 0; i < box->count(); ++i)
+                box->setItem(i, f->CB_A[k - 1]->item(i));
+        } else {
+            for (int i = 0; i < items.size() && i < box->count(); ++i)
+                box->setItem(i, items.at(i));
+        }
+    }
+    for (int k = 1; k <= 5; ++k)
+        answer_key[k] = page.key[k - 1];
+    for (int k = 1; k <= 5; ++k)
+        f->CB_A[k]->setCurrentIndex(0);
+}
+
+void TForm1::B_auswertClick()
+{
+    const int L = lesson_no;
+    for (int k = 1; k <= 5; ++k) {
+        const int i = CB_A[k]->currentIndex();
+        if (i != 0) {
+            lesson_answered[L] += 1;
+            total_answered += 1;
+            if (i == answer_key[k]) {
+                lesson_solved[L] += 1;
+                total_solved += 1;
+            }
+        }
+    }
+    show_statistics();
+    for (int k = 1; k <= 5; ++k)
+        CB_A[k]->setEnabled(false);
+    B_loes->setEnabled(true);
+    B_text->setEnabled(true);
+    B_auswert->setEnabled(false);
+}
+
+void TForm1::B_loesClick()
+{
+    for (int k = 1; k <= 5; ++k)
+        l_loes[k]->setText(CB_A[k]->item(answer_key[k]));
+    B_loes->setEnabled(false);
+}
+
+void TForm1::B_textClick()
+{
+    for (int k = 1; k <= 5; ++k)
+        Memo_L[k]->show();
+    B_text->setEnabled(false);
+}
+
+static QString percentage(long long solved, long long answered)
+{
+    return numfmt::fixed(answered == 0 ? 0.0L : 100.0L * solved / answered, 2);
+}
+
+// The statistics stay visible on every question page and follow each scoring.
+void TForm1::show_statistics()
+{
+    const int L = lesson_no;
+    l_lekt_bearb->setText(numfmt::integer(lesson_answered[L]));
+    l_lekt_ok->setText(numfmt::integer(lesson_solved[L]));
+    l_lekt_proz->setText(percentage(lesson_solved[L], lesson_answered[L]));
+    l_ges_bearb->setText(numfmt::integer(total_answered));
+    l_ges_ok->setText(numfmt::integer(total_solved));
+    l_ges_proz->setText(percentage(total_solved, total_answered));
+}

@@ -1,0 +1,228 @@
+#include "chart/chart.h"
+
+#include "platform/canvas.h"
+#include "platform/numfmt.h"
+#include "platform/system.h"
+
+#include <cmath>
+#include <utility>
+
+using numfmt::nearest;
+
+ChartSettings chart;
+
+static long double lg(long double v)
+{
+    return std::log10(v);
+}
+
+int freq_to_x(long double f)
+{
+    return static_cast<int>(nearest(lg(f / chart.fmin) / lg(chart.fmax / chart.fmin) * 450)) + chart_left;
+}
+
+long double x_to_freq(int x)
+{
+    return std::pow(10.0L, lg(chart.fmin) + lg(chart.fmax / chart.fmin) * (x - chart_left) /
+                                                (chart_right - chart_left));
+}
+
+int mag_to_y(long double m)
+{
+    return mag_bottom - static_cast<int>(nearest(lg(m / chart.bmin) / lg(chart.bmax / chart.bmin) * 400));
+}
+
+long double y_to_mag(int y)
+{
+    return std::pow(10.0L, lg(chart.bmin) + lg(chart.bmax / chart.bmin) * (y - mag_bottom) /
+                                                (mag_top - mag_bottom));
+}
+
+int db_to_y(long double db)
+{
+    return mag_to_y(std::pow(10.0L, db / 20));
+}
+
+long double y_to_db(int y)
+{
+    return 20 * lg(chart.bmin) + 20 * lg(chart.bmax / chart.bmin) * (y - mag_bottom) / (mag_top - mag_bottom);
+}
+
+int phase_to_y(long double phi)
+{
+    return phase_bottom - static_cast<int>(nearest((phi - chart.pmin) / (chart.pmax - chart.pmin) * 290));
+}
+
+long double y_to_phase(int y)
+{
+    // The product is formed in integers, then divided as a real.
+    const long long num = static_cast<long long>(chart.pmax - chart.pmin) * (y - phase_bottom);
+    return static_cast<long double>(num) / (phase_top - phase_bottom) + chart.pmin;
+}
+
+void normalize_ranges()
+{
+    ChartSettings& c = chart;
+    if (c.fmax < c.fmin)
+        std::swap(c.fmin, c.fmax);
+    if (c.fmin == c.fmax && c.fmin == 1e-6L)
+        c.fmax = c.fmin * 10;
+    if (c.fmin == c.fmax && c.fmin == 1e12L)
+        c.fmin = c.fmax / 10;
+    if (c.fmin == c.fmax) {
+        c.fmin = c.fmax / 10;
+        c.fmax = c.fmax * 10;
+    }
+
+    if (c.bmax < c.bmin)
+        std::swap(c.bmin, c.bmax);
+    if (c.bmin == c.bmax && c.bmin == 1e-7L)
+        c.bmax = c.bmin * 10;
+    if (c.bmin == c.bmax && c.bmin == 1e7L)
+        c.bmin = c.bmax / 10;
+    if (c.bmin == c.bmax) {
+        c.bmin = c.bmax / 10;
+        c.bmax = c.bmax * 10;
+    }
+
+    if (c.pmax < c.pmin)
+        std::swap(c.pmin, c.pmax);
+    if (c.pmin == c.pmax && c.pmin == -630)
+        c.pmax = c.pmin + 90;
+    if (c.pmin == c.pmax && c.pmin == 630)
+        c.pmin = c.pmax - 90;
+    if (c.pmin == c.pmax) {
+        c.pmin -= 90;
+        c.pmax += 90;
+    }
+}
+
+int decades()
+{
+    return static_cast<int>(nearest(lg(chart.fmax / chart.fmin)));
+}
+
+static const QColor silver(192, 192, 192);
+
+static QString axis_title()
+{
+    if (chart.axis_f)
+        return chart.with_units ? QStringLiteral("f / Hz  -->") : QStringLiteral("    f  -->       ");
+    return chart.with_units ? QStringLiteral("w · sec  -->") : QStringLiteral("    w  -->       ");
+}
+
+// The label of a horizontal grid line: "+" for positive values, two
+// leading blanks below 100, and the unit behind.
+static QString grid_label(long long v, const QString& unit)
+{
+    QString s = QString::number(v);
+    if (v > 0)
+        s.prepend(QLatin1Char('+'));
+    if (std::llabs(v) < 100)
+        s.prepend(QLatin1String("  "));
+    return s + unit;
+}
+
+void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
+{
+    using platform::BrushStyle;
+    normalize_ranges();
+    platform::setCrossCursor();
+
+    canvas.font.name = QStringLiteral("Arial");
+    canvas.font.height = 14;
+    const QColor window(Qt::white);
+    canvas.brush.style = BrushStyle::Solid;
+    canvas.brush.color = window;
+    canvas.pen.color = window;
+    canvas.rectangle(0, 0, 595, 850);
+    canvas.pen.color = Qt::black;
+    canvas.brush.style = BrushStyle::Clear;
+
+    if (magnitude) {
+        canvas.rectangle(60, 30, 511, 431);
+        if (chart.axis_f)
+            canvas.textOut(32, 3, QStringLiteral("    Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "));
+        else
+            canvas.textOut(30, 3, QStringLiteral("  Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Kreisfrequenz  w  dargestellt"));
+    }
+    if (phase) {
+        canvas.rectangle(60, 460, 511, 751);
+        if (chart.axis_f)
+            canvas.textOut(32, 762, QStringLiteral("    Im unteren Diagramm wird der  WINKEL  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "));
+        else
+            canvas.textOut(30, 762, QStringLiteral("  Im unteren Diagramm wird der  WINKEL  der Funktion in Abhängigkeit von der Kreisfrequenz  w  dargestellt"));
+    }
+
+    const int dec = decades();
+    // A range narrower than half a decade has no grid to divide.
+    if (dec >= 1) {
+        auto vertical = [&](int x) {
+            if (magnitude) {
+                canvas.moveTo(x, 25);
+                canvas.lineTo(x, 435);
+            }
+            if (phase) {
+                canvas.moveTo(x, 455);
+                canvas.lineTo(x, 755);
+            }
+        };
+
+        canvas.pen.color = silver;
+        for (int i = 0; i <= dec - 1; ++i)
+            for (int k = 1; k <= 10; ++k)
+                vertical(static_cast<int>(nearest(lg(k * std::pow(10.0L, i)) * 450 / dec)) + 60);
+
+        canvas.pen.color = Qt::black;
+        long long e = nearest(lg(chart.fmin / 10));
+        for (int q = 0; q <= dec; ++q) {
+            const int x = static_cast<int>(nearest(static_cast<long double>(q) * 450 / dec)) + 60;
+            vertical(x);
+            if (!(magnitude || phase))
+                continue;
+            ++e;
+            if (dec <= 1) {
+                const QString label = e < 0 ? QStringLiteral("10^(%1)").arg(e) : QStringLiteral("10^%1").arg(e);
+                canvas.textOut(x - 15, 440, label);
+                canvas.textOut(285, 440, axis_title());
+            } else if (q == dec - 1) {
+                canvas.textOut(x - 25, 440, axis_title());
+            } else {
+                canvas.textOut(x - 10, 440, QStringLiteral("1E%1").arg(e));
+            }
+        }
+    }
+
+    if (magnitude) {
+        long double r = chart.bmin / std::sqrt(10.0L);
+        long long d = nearest(20 * lg(r));
+        const long long n = nearest(20 * lg(chart.bmax / chart.bmin) / 10);
+        for (long long q = 0; q <= n && n > 0; ++q) {
+            canvas.pen.color = q % 2 == 0 ? QColor(Qt::black) : silver;
+            const int y = 430 - static_cast<int>(nearest(static_cast<long double>(q) * 400 / n));
+            canvas.moveTo(55, y);
+            canvas.lineTo(515, y);
+            r *= std::sqrt(10.0L);
+            d += 10;
+            const int x = d > 0 ? 10 : d == 0 ? 20 : 13;
+            canvas.textOut(x, y - 6, grid_label(d, QStringLiteral(" dB")));
+            canvas.textOut(520, y - 6, numfmt::sci(r, 5));
+        }
+    }
+
+    if (phase) {
+        long long v = chart.pmin - 45;
+        const long long n = nearest(static_cast<long double>(chart.pmax - chart.pmin) / 45);
+        for (long long q = 0; q <= n && n > 0; ++q) {
+            canvas.pen.color = q % 2 == 0 ? QColor(Qt::black) : silver;
+            const int y = 750 - static_cast<int>(nearest(static_cast<long double>(q) * 290 / n));
+            canvas.moveTo(55, y);
+            canvas.lineTo(515, y);
+            v += 45;
+            const QString label = grid_label(v, QStringLiteral(" °"));
+            canvas.textOut(v != 0 ? 20 : 27, y - 6, label);
+            canvas.textOut(v != 0 ? 520 : 527, y - 6, label);
+        }
+    }
+    canvas.pen.color = Qt::black;
+}

@@ -1,0 +1,111 @@
+#pragma once
+// A drawing surface with the classic pen/brush/font model that the pages use.
+//
+// Pixel rules on a raster target (the window): no antialiasing; line_to
+// leaves out its end pixel; a rectangle's right and bottom coordinates are
+// exclusive; text_out puts the top-left corner of the text cell at the
+// point. A negative font height is the character height in pixels, a
+// positive one the cell height.
+//
+// Every operation can be recorded (kind, coordinates, pen, brush, font,
+// text), so tests can check exactly what was drawn.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+namespace platform {
+
+enum class PenStyle { Solid, Dash, Dot };
+enum class BrushStyle { Clear, Solid };
+
+struct Pen {
+    QColor color = Qt::black;
+    int width = 1;
+    PenStyle style = PenStyle::Solid;
+};
+
+struct Brush {
+    QColor color = Qt::white;
+    BrushStyle style = BrushStyle::Solid;
+};
+
+struct Font {
+    QString name = QStringLiteral("MS Sans Serif");
+    int height = -11;
+    QColor color = Qt::black;
+    int pixelsPerInch = 96;
+
+    // Size in points, derived from the height as the classic toolkits do.
+    int size() const;
+    void setSize(int points);
+};
+
+struct CanvasOp {
+    enum Kind { MoveTo, LineTo, Rectangle, Ellipse, Arc, TextOut, Image };
+    Kind kind;
+    // MoveTo: (x1, y1). LineTo: from (x1, y1) to (x2, y2).
+    // Rectangle / Ellipse / Image: (x1, y1)-(x2, y2), right and bottom exclusive.
+    // Arc: bounding box (x1, y1)-(x2, y2), start (x3, y3), end (x4, y4).
+    // TextOut: at (x1, y1).
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0, x3 = 0, y3 = 0, x4 = 0, y4 = 0;
+    Pen pen;
+    Brush brush;
+    Font font;
+    QString text;
+};
+
+// The Qt font for a font of the page model: the fonts of the classic system
+// are mapped to Liberation fonts, heights to pixel sizes.
+QFont qtFont(const Font& font);
+
+class Canvas {
+public:
+    // A canvas that only records.
+    Canvas();
+    // Draws pixel-exactly on a raster image.
+    explicit Canvas(QImage* image);
+    // Draws through an active painter in its logical units (the printer sheet).
+    explicit Canvas(QPainter* painter);
+
+    Pen pen;
+    Brush brush;
+    Font font;
+
+    QPoint penPos() const { return pos_; }
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    void rectangle(int left, int top, int right, int bottom);
+    void ellipse(int left, int top, int right, int bottom);
+    void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void textOut(int x, int y, const QString& text);
+    void draw(int x, int y, const QImage& image);
+    // Width of a text in the current font.
+    int textWidth(const QString& text) const;
+
+    // Recording: while `recording` is set, every operation is appended.
+    bool recording = false;
+    std::vector<CanvasOp> ops;
+    void clearRecord() { ops.clear(); }
+
+    // Called after each operation that changed a raster target.
+    std::function<void()> changed;
+
+private:
+    void record(CanvasOp::Kind kind, int x1, int y1, int x2 = 0, int y2 = 0,
+                const QString& text = QString(), int x3 = 0, int y3 = 0, int x4 = 0,
+                int y4 = 0);
+    void rasterLine(int x0, int y0, int x1, int y1);
+    void notify();
+
+    QImage* image_ = nullptr;
+    QPainter* painter_ = nullptr;
+    QPoint pos_;
+};
+
+} // namespace platform

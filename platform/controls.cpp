@@ -1,0 +1,208 @@
+#include "platform/controls.h"
+
+#include "platform/canvas.h"
+
+#include <QButtonGroup>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QScrollBar>
+#include <QTextOption>
+
+namespace platform {
+
+QFont controlFont(const QString& name, int height)
+{
+    Font f;
+    f.name = name;
+    f.height = height;
+    QFont q = qtFont(f);
+    // Controls are drawn by the toolkit; smooth text reads better there.
+    q.setStyleStrategy(QFont::PreferDefault);
+    return q;
+}
+
+void setBackground(QWidget* w, const QColor& color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Base, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+Panel::Panel(QWidget* parent, const QString& name, QRect geometry, const QColor& color)
+    : QFrame(parent)
+{
+    setObjectName(name);
+    setFrameShape(QFrame::NoFrame);
+    setGeometry(geometry);
+    setBackground(this, color);
+}
+
+void Panel::setCaption(const QString& text)
+{
+    if (!caption_) {
+        caption_ = new QLabel(this);
+        caption_->setObjectName(objectName() + QStringLiteral("_caption"));
+        caption_->setAlignment(Qt::AlignCenter);
+        caption_->setGeometry(0, 0, width(), height());
+        caption_->show();
+    }
+    caption_->setText(text);
+}
+
+QString Panel::caption() const
+{
+    return caption_ ? caption_->text() : QString();
+}
+
+Label::Label(QWidget* parent, const QString& name, QPoint pos, const QString& text)
+    : QLabel(parent)
+{
+    setObjectName(name);
+    move(pos);
+    setText(text);
+}
+
+void Label::setText(const QString& text)
+{
+    QLabel::setText(text);
+    adjustSize();
+}
+
+Button::Button(QWidget* parent, const QString& name, QRect geometry, const QString& caption)
+    : QPushButton(caption, parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setAutoDefault(false);
+}
+
+Memo::Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setFrameShape(QFrame::NoFrame);
+    setReadOnly(readOnly);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WordWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setBackground(this, color);
+    setBackground(viewport(), color);
+}
+
+void Memo::setText(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(t);
+}
+
+QString Memo::text() const
+{
+    QString t = toPlainText();
+    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return t;
+}
+
+ComboBox::ComboBox(QWidget* parent, const QString& name, QRect geometry, int items, int visible)
+    : QComboBox(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setEditable(false);
+    setMaxVisibleItems(visible);
+    for (int i = 0; i < items; ++i)
+        addItem(QString());
+}
+
+Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+}
+
+void Edit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    // A message box or an opened drop-down list takes the focus only for a
+    // moment; the field is left when another control of the window gets it.
+    if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    if (onExit)
+        onExit();
+}
+
+void Edit::keyPressEvent(QKeyEvent* e)
+{
+    int key = 0;
+    if (e->key() == Qt::Key_Escape)
+        key = 27;
+    else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        key = 13;
+    if (key && onKeyPress && onKeyPress(key)) {
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+void Edit::mousePressEvent(QMouseEvent* e)
+{
+    QLineEdit::mousePressEvent(e);
+    if (onClick)
+        onClick();
+}
+
+RadioGroup::RadioGroup(QWidget* parent, const QString& name, QRect geometry, const QString& caption,
+                       const QStringList& items, int columns)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this))
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    group_->setExclusive(true);
+    const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+    const int colWidth = (geometry.width() - 16) / columns;
+    const int top = 18;
+    const int rowHeight = rows ? (geometry.height() - top - 6) / rows : 0;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items.at(i), this);
+        b->setObjectName(name + QStringLiteral("_%1").arg(i));
+        const int col = i / rows, row = i % rows;
+        b->setGeometry(8 + col * colWidth, top + row * rowHeight, colWidth - 4, rowHeight);
+        group_->addButton(b, i);
+        buttons_.push_back(b);
+    }
+    connect(group_, &QButtonGroup::idClicked, this, [this](int) {
+        if (onClick)
+            onClick();
+    });
+}
+
+int RadioGroup::itemIndex() const
+{
+    return group_->checkedId();
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index == itemIndex())
+        return;
+    if (index < 0 || index >= static_cast<int>(buttons_.size())) {
+        // An exclusive group cannot uncheck its last button itself.
+        group_->setExclusive(false);
+        for (QRadioButton* b : buttons_)
+            b->setChecked(false);
+        group_->setExclusive(true);
+        return;
+    }
+    buttons_.at(static_cast<size_t>(index))->setChecked(true);
+    if (onClick)
+        onClick();
+}
+
+} // namespace platform

@@ -1,0 +1,102 @@
+#pragma once
+// Standard controls with the classic behaviour the pages rely on: labels
+// that fit their text, memos with CR LF text, edit fields that report
+// leaving, keys and clicks, and a radio group with an item index.
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+#include <vector>
+
+class QButtonGroup;
+
+namespace platform {
+
+// The Qt font of a classic font name and height (see Canvas).
+QFont controlFont(const QString& name, int height);
+
+void setBackground(QWidget* w, const QColor& color);
+
+class Panel : public QFrame {
+public:
+    Panel(QWidget* parent, const QString& name, QRect geometry, const QColor& color);
+    // The panel's own text, centred in it.
+    void setCaption(const QString& text);
+    QString caption() const;
+
+private:
+    QLabel* caption_ = nullptr;
+};
+
+// A label that always takes the natural size of its text.
+class Label : public QLabel {
+public:
+    Label(QWidget* parent, const QString& name, QPoint pos, const QString& text = QString());
+    void setText(const QString& text);
+};
+
+class Button : public QPushButton {
+public:
+    Button(QWidget* parent, const QString& name, QRect geometry, const QString& caption);
+};
+
+// A multi-line text with CR LF line ends. Long lines wrap at word
+// boundaries; a word wider than the memo (a rule of dashes) is clipped at
+// the edge instead of being broken. A vertical scroll bar shows only when
+// the text is longer than the memo.
+class Memo : public QPlainTextEdit {
+public:
+    Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly);
+    void setText(const QString& text);
+    QString text() const;
+    void clear() { setText(QString()); }
+    void setHeight(int height) { resize(width(), height); }
+};
+
+// A drop-down list of fixed items; the student can only select.
+class ComboBox : public QComboBox {
+public:
+    ComboBox(QWidget* parent, const QString& name, QRect geometry, int items, int visible);
+    void setItem(int index, const QString& text) { setItemText(index, text); }
+    QString item(int index) const { return itemText(index); }
+};
+
+// An edit field with the classic events: leaving it (focus to another
+// control of the window), a key typed in it, and a click into it.
+class Edit : public QLineEdit {
+public:
+    Edit(QWidget* parent, const QString& name, QRect geometry);
+    std::function<void()> onExit;
+    // Returns true when the key was consumed.
+    std::function<bool(int key)> onKeyPress;
+    std::function<void()> onClick;
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+// A group of radio buttons in columns with one selected item (or none, -1).
+// A click by the student runs onClick; setting the index from code runs it
+// only when the selection changes, as a click would.
+class RadioGroup : public QGroupBox {
+public:
+    RadioGroup(QWidget* parent, const QString& name, QRect geometry, const QString& caption,
+               const QStringList& items, int columns);
+    int itemIndex() const;
+    void setItemIndex(int index);
+    QRadioButton* button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+    std::function<void()> onClick;
+
+private:
+    QButtonGroup* group_;
+    std::vector<QRadioButton*> buttons_;
+};
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+// The program's few contacts with the system beyond its window: message
+// boxes, the screen size, the random generator and the mouse cursor. Each
+// can be taken over by tests.
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+enum class MessageType { Information, Error };
+
+// A modal message box with one OK button. "\r" in the text breaks the line.
+void showMessage(MessageType type, const QString& text);
+
+// Tests answer message boxes here instead of a person; the hook receives
+// each box and the box does not open. Pass nullptr to restore real boxes.
+using MessageHook = std::function<void(MessageType, const QString&)>;
+void setMessageHook(MessageHook hook);
+
+// Size of the screen the window is shown on; tests may pretend another.
+QSize screenSize();
+void setScreenSizeOverride(QSize size); // an empty size ends the override
+
+// Uniform real in [0, 1).
+long double random();
+void seedRandomFromClock();
+void seedRandom(unsigned long long seed);
+
+// The cross-hair cursor for the whole application; set once, kept until the end.
+void setCrossCursor();
+
+} // namespace platform

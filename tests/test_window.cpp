@@ -1,0 +1,180 @@
+// Start-up, the introductory page, the screen-size notice and quitting.
+#include "testutil.h"
+
+#include <QSignalSpy>
+
+using namespace testutil;
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void screenSizes_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("notice");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << false << QPoint(0, 0);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true << QPoint(320, 14);
+        QTest::newRow("1024 x 768") << QSize(1024, 768) << true << QPoint(-128, -142);
+        QTest::newRow("1280 x 1080") << QSize(1280, 1080) << true << QPoint(0, 14);
+    }
+    void screenSizes()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, notice);
+        QFETCH(QPoint, position);
+        auto w = newWindow(screen);
+        QCOMPARE(int(messages().size()), notice ? 1 : 0);
+        if (notice) {
+            QCOMPARE(messages()[0].type, platform::MessageType::Information);
+            QVERIFY(messages()[0].text.startsWith("Die Darstellungen des Programms  FALKORIN\rerfordert"));
+            QVERIFY(messages()[0].text.contains("  >  1280 pixel * 1024 pixel  <"));
+            QVERIFY(messages()[0].text.endsWith("mit dem Programm ist  N I C H T  möglich."));
+        }
+        QCOMPARE(w->pos(), position);
+        QCOMPARE(w->size(), QSize(1280, 1024));
+    }
+
+    void stateAfterStartup()
+    {
+        auto w = newWindow();
+        QCOMPARE(lesson_no, 1);
+        QCOMPARE(page_no, 0);
+        QCOMPARE(page_id, QString("00_01"));
+        QCOMPARE(w->RG_Wahl->itemIndex(), -1);
+        QVERIFY(w->M_text->isVisible());
+        QCOMPARE(w->M_text->geometry(), QRect(601, 41, 664, 926));
+        QVERIFY(w->P_Wahl->isVisible());
+        QVERIFY(!w->P_aufgaben->isVisible());
+        QVERIFY(!w->P_punkt->isVisible());
+        QVERIFY(!w->P_diag->isVisible());
+        QVERIFY(!w->M_teilaufg->isVisible());
+        QVERIFY(!w->M_teilloes->isVisible());
+        QCOMPARE(double(chart.fmin), 0.001);
+        QCOMPARE(double(chart.bmax), 100.0);
+        QCOMPARE(chart.pmin, -90);
+        QVERIFY(!chart.axis_f);
+        QCOMPARE(curve_colors[2], QColor(255, 0, 255));
+        QCOMPARE(readout_labels[3], QString("    Winkel in ° ="));
+        QCOMPARE(slope_labels[2], QString(" Steigung in ° / Dek. ="));
+        QCOMPARE(total_answered, 0);
+    }
+
+    void introductionText()
+    {
+        auto w = newWindow();
+        const QString t = w->M_text->text();
+        QVERIFY(t.startsWith("\r\n"));
+        for (const char* heading : {"ALLGEMEINES", "ZIELRICHTUNG DES PROGRAMMS", "VORAUSSETZUNGEN",
+                                    "ERFORDERLICHE AUFLÖSUNG DES BILDSCHIRMS, DRUCKER"})
+            QVERIFY2(t.contains(QString("\r\n") + heading + "\r\n"), heading);
+        QCOMPARE(t.count(QString(129, '-')), 3);
+        QVERIFY(t.contains("1280 x 1024 Bildpunkte"));
+        QVERIFY(t.contains("FALKORIN"));
+    }
+
+    // The window's control layout as it stands after start-up.
+    void layout()
+    {
+        auto w = newWindow();
+        QCOMPARE(w->P_Wahl->geometry(), QRect(2, 786, 596, 184));
+        QCOMPARE(w->RG_Wahl->geometry(), QRect(20, 16, 560, 105));
+        QCOMPARE(w->RG_Wahl->title(), QString("      Wahl der Lektion     "));
+        QCOMPARE(w->RG_Wahl->button(5)->text(), QString("6. Funktionen mit  | G ( w -> 0 ) | = konstant"));
+        QCOMPARE(w->B_links->geometry(), QRect(24, 140, 150, 25));
+        QCOMPARE(w->B_rechts->text(), QString("Weiter zur nächsten Seite"));
+        QCOMPARE(w->B_Ende->geometry(), QRect(425, 140, 150, 25));
+        QCOMPARE(w->P_aufgaben->geometry(), QRect(601, 38, 664, 930));
+        QCOMPARE(w->Memo_A[3]->geometry(), QRect(5, 329, 445, 85));
+        QCOMPARE(w->CB_A[5]->geometry().topLeft(), QPoint(460, 653));
+        QCOMPARE(w->CB_A[1]->count(), 10);
+        QCOMPARE(w->CB_A[1]->maxVisibleItems(), 9);
+        QCOMPARE(w->l_loes[2]->pos(), QPoint(460, 207));
+        QCOMPARE(w->Memo_L[4]->geometry(), QRect(5, 573, 445, 70));
+        QCOMPARE(w->Memo_L[5]->geometry(), QRect(5, 735, 445, 90));
+        QCOMPARE(w->P_gesamt->geometry(), QRect(10, 896, 640, 25));
+        QCOMPARE(w->l_ges_proz->pos(), QPoint(554, 3));
+        QCOMPARE(w->P_punkt->geometry(), QRect(601, 626, 664, 342));
+        QCOMPARE(w->E_wert->geometry(), QRect(490, 47, 100, 21));
+        QCOMPARE(w->P_statistik->geometry(), QRect(30, 300, 590, 25));
+        QCOMPARE(w->P_diag->geometry(), QRect(601, 905, 664, 63));
+        QCOMPARE(w->B_druck->geometry(), QRect(455, 20, 190, 25));
+        QCOMPARE(w->M_teilaufg->geometry(), QRect(601, 325, 664, 240));
+        QCOMPARE(w->M_teilloes->geometry(), QRect(601, 555, 664, 350));
+        // Later panels lie on top of earlier ones.
+        const auto kids = w->children();
+        QVERIFY(kids.indexOf(w->P_diag) > kids.indexOf(w->P_aufgaben));
+        QVERIFY(kids.indexOf(w->P_punkt) > kids.indexOf(w->P_aufgaben));
+        // Every control is found by its name.
+        for (const char* name : {"M_text", "P_Wahl", "RG_Wahl", "B_links", "B_rechts", "B_Ende", "P_aufgaben",
+                                 "Memo_A1", "CB_A5", "l_loes3", "Memo_L5", "B_auswert", "B_loes", "B_text",
+                                 "P_lektion", "l_lekt_proz", "P_gesamt", "Label10", "P_punkt", "l_pkt_ueber",
+                                 "E_freq", "E_wert", "B_pruef", "B_neu", "l_pkt_bem_wert", "P_statistik",
+                                 "P_diag", "B_next", "B_ergeb", "B_druck", "M_teilaufg", "M_teilloes"})
+            QVERIFY2(w->findChild<QWidget*>(name), name);
+    }
+
+    void introPageDrawing()
+    {
+        auto w = newWindow();
+        record(*w);
+        w->intro_page();
+        // The page frame and header.
+        const auto title = findText(*w, "Allgemeines, Zielrichtung des Programms, Voraussetzungen");
+        QVERIFY(title);
+        QCOMPARE(title->x1, 610);
+        QCOMPARE(title->y1, 7);
+        QCOMPARE(title->font.height, 22);
+        const auto header = findText(*w, "Seite 00_01     Stand 01.10.08");
+        QVERIFY(header);
+        QCOMPARE(header->x1, 1125);
+        QCOMPARE(header->font.height, 12);
+        QVERIFY(hasLine(*w, 600, 37, 1265, 37));
+        int frames = 0;
+        for (const auto& op : ops(*w, platform::CanvasOp::Rectangle))
+            if (op.x1 == 600 && op.y1 == 1 && op.x2 == 1267 && op.y2 == 970 && op.pen.width == 2)
+                ++frames;
+        QCOMPARE(frames, 2); // the frame, then the frame redrawn over the text
+        QVERIFY(findText(*w, "    w  -->       "));
+    }
+
+    // The start-up chart on the window image, to the pixel.
+    void startupPixels()
+    {
+        auto w = newWindow();
+        const QImage& img = w->image();
+        const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), silver = qRgb(192, 192, 192);
+        // The frame ends at x 510 and y 430.
+        QCOMPARE(img.pixel(510, 300), black);
+        QCOMPARE(img.pixel(511, 300), white);
+        QCOMPARE(img.pixel(300, 430), black);
+        QCOMPARE(img.pixel(300, 431), white);
+        // A decade line leaves out its end pixel at y 435.
+        QCOMPARE(img.pixel(135, 434), black);
+        QCOMPARE(img.pixel(135, 435), white);
+        QCOMPARE(img.pixel(135, 25), black);
+        // Silver line at +10 dB (y 180), black at +20 dB (y 130); the line
+        // runs from x 55 up to, but not including, x 515.
+        QCOMPARE(img.pixel(58, 180), silver);
+        QCOMPARE(img.pixel(58, 130), black);
+        QCOMPARE(img.pixel(514, 130), black);
+        QCOMPARE(img.pixel(515, 130), white);
+        // Phase lines at 678 (silver) and 605 (black).
+        QCOMPARE(img.pixel(57, 678), silver);
+        QCOMPARE(img.pixel(57, 605), black);
+        // The page frame (2 px) on the right.
+        QCOMPARE(img.pixel(600, 500), black);
+        QCOMPARE(img.pixel(1000, 37), black);
+    }
+
+    void endButtonClosesTheWindow()
+    {
+        auto w = newWindow();
+        QVERIFY(w->isVisible());
+        click(w->B_Ende);
+        QVERIFY(!w->isVisible());
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"

@@ -1,0 +1,93 @@
+#include "testutil.h"
+
+#include <QLocale>
+
+namespace testutil {
+
+std::vector<Message>& messages()
+{
+    static std::vector<Message> m;
+    return m;
+}
+
+std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed)
+{
+    messages().clear();
+    platform::setScreenSizeOverride(screen);
+    platform::setMessageHook([](platform::MessageType t, const QString& s) {
+        messages().push_back({t, s});
+    });
+    auto w = std::make_unique<TForm1>();
+    platform::seedRandom(seed);
+    return w;
+}
+
+void record(TForm1& w)
+{
+    w.Canvas.clearRecord();
+    w.Canvas.recording = true;
+}
+
+std::vector<platform::CanvasOp> ops(const TForm1& w, platform::CanvasOp::Kind kind)
+{
+    std::vector<platform::CanvasOp> out;
+    for (const auto& op : w.Canvas.ops)
+        if (op.kind == kind)
+            out.push_back(op);
+    return out;
+}
+
+QStringList texts(const TForm1& w)
+{
+    QStringList out;
+    for (const auto& op : w.Canvas.ops)
+        if (op.kind == platform::CanvasOp::TextOut)
+            out << op.text;
+    return out;
+}
+
+const platform::CanvasOp* findText(const TForm1& w, const QString& text)
+{
+    for (const auto& op : w.Canvas.ops)
+        if (op.kind == platform::CanvasOp::TextOut && op.text == text)
+            return &op;
+    return nullptr;
+}
+
+bool hasLine(const TForm1& w, int x1, int y1, int x2, int y2, const QColor& color)
+{
+    for (const auto& op : w.Canvas.ops) {
+        if (op.kind != platform::CanvasOp::LineTo)
+            continue;
+        const bool same = (op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2) ||
+                          (op.x1 == x2 && op.y1 == y2 && op.x2 == x1 && op.y2 == y1);
+        if (same && (!color.isValid() || op.pen.color == color))
+            return true;
+    }
+    return false;
+}
+
+void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+void clickAt(TForm1& w, int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mousePress(&w, button, modifiers, QPoint(x, y));
+    QTest::mouseRelease(&w, button, modifiers, QPoint(x, y));
+}
+
+void chooseLesson(TForm1& w, int lesson)
+{
+    // On the indicator: a radio button takes clicks on its indicator and label only.
+    QRadioButton* b = w.RG_Wahl->button(lesson - 1);
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(8, b->height() / 2));
+}
+
+void select(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index);
+}
+
+} // namespace testutil

@@ -1,0 +1,50 @@
+#pragma once
+// Shared helpers of the tests: a fresh main window with message boxes
+// answered by the test, and queries on the recorded window canvas.
+#include "app/Unit1.h"
+#include "platform/system.h"
+
+#include <QSize>
+#include <QString>
+#include <QTest>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace testutil {
+
+struct Message {
+    platform::MessageType type;
+    QString text;
+};
+
+// Every message box shown since the window was made (none opens).
+std::vector<Message>& messages();
+
+// A new main window as after start-up, on a pretended screen. Message boxes
+// are recorded instead of shown; the random generator is seeded.
+std::unique_ptr<TForm1> newWindow(QSize screen = QSize(1280, 1024), unsigned long long seed = 1);
+
+// Starts recording the window canvas afresh.
+void record(TForm1& w);
+
+// The recorded operations of a kind.
+std::vector<platform::CanvasOp> ops(const TForm1& w, platform::CanvasOp::Kind kind);
+// Texts drawn, in order.
+QStringList texts(const TForm1& w);
+// The recorded text operation with this text, or nullptr.
+const platform::CanvasOp* findText(const TForm1& w, const QString& text);
+// Whether a line from (x1, y1) to (x2, y2) was drawn (in either direction).
+bool hasLine(const TForm1& w, int x1, int y1, int x2, int y2, const QColor& color = QColor());
+
+// Clicks a control with the left mouse button, as the student would.
+void click(QWidget* w);
+// Clicks the window's client area at (x, y).
+void clickAt(TForm1& w, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Chooses a lesson (1..8) in the lesson choice as the student would.
+void chooseLesson(TForm1& w, int lesson);
+// Selects an item of a drop-down list.
+void select(QComboBox* box, int index);
+
+} // namespace testutil
