@@ -1,5 +1,235 @@
-// Guided construction: subtasks, interim results and the polygon stores.
-#include "app/Unit1.h"
+// Guided construction: the subtask sequence, the interim results and the
+// polygon stores with their drawing on the window chart.
+#include "construction/Uallgemein.h"
 
-void TForm1::B_nextClick() {}
-void TForm1::B_ergebClick() {}
+#include "app/Unit1.h"
+#include "construction/construction_data.h"
+
+// ---------------------------------------------------------------- polygons
+
+static void clear_store(PolygonStore& p)
+{
+    p = PolygonStore{};
+}
+
+void clear_mag_polygon()
+{
+    clear_store(mag_polygon);
+}
+
+void clear_phase_polygon()
+{
+    clear_store(phase_polygon);
+}
+
+static void fill_store(PolygonStore& p, int shift, const Vertex* first, const Vertex* last)
+{
+    clear_store(p);
+    p.shift = shift;
+    for (const Vertex* v = first; v != last && p.count < 10; ++v) { // the store has ten slots
+        ++p.count;
+        p.freq[p.count] = v->freq;
+        p.value[p.count] = v->value;
+    }
+}
+
+void set_mag_polygon(int shift, std::initializer_list<Vertex> vertices)
+{
+    fill_store(mag_polygon, shift, vertices.begin(), vertices.end());
+}
+
+void set_phase_polygon(int shift, std::initializer_list<Vertex> vertices)
+{
+    fill_store(phase_polygon, shift, vertices.begin(), vertices.end());
+}
+
+static QPoint mag_vertex(int k)
+{
+    return QPoint(freq_to_x(mag_polygon.freq[k]), db_to_y(mag_polygon.value[k]) + mag_polygon.shift);
+}
+
+static QPoint phase_vertex(int k)
+{
+    return QPoint(freq_to_x(phase_polygon.freq[k]), phase_to_y(phase_polygon.value[k]) + phase_polygon.shift);
+}
+
+static void draw_store(const PolygonStore& p, QPoint (*vertex)(int), int width, const QColor& color)
+{
+    platform::Canvas& c = Form1->Canvas;
+    c.pen.color = color;
+    c.pen.width = width;
+    if (p.count >= 1) {
+        const QPoint first = vertex(1);
+        c.moveTo(first.x(), first.y());
+        for (int i = 2; i <= p.count; ++i) {
+            const QPoint v = vertex(i);
+            c.lineTo(v.x(), v.y());
+        }
+    }
+    c.pen.width = 1;
+    c.pen.color = Qt::black;
+}
+
+void draw_mag_polygon(int width, const QColor& color)
+{
+    draw_store(mag_polygon, mag_vertex, width, color);
+}
+
+void draw_phase_polygon(int width, const QColor& color)
+{
+    draw_store(phase_polygon, phase_vertex, width, color);
+}
+
+static void mark_vertex(QPoint v)
+{
+    platform::Canvas& c = Form1->Canvas;
+    const QColor color = c.pen.color;
+    const int width = c.pen.width;
+    c.pen.width = 3;
+    c.pen.color = Qt::red;
+    c.rectangle(v.x() - 2, v.y() - 2, v.x() + 3, v.y() + 3);
+    c.pen.color = color;
+    c.pen.width = width;
+}
+
+void mark_mag_vertex(int k)
+{
+    mark_vertex(mag_vertex(k));
+}
+
+void mark_phase_vertex(int k)
+{
+    mark_vertex(phase_vertex(k));
+}
+
+void mark_point(int x, int y, const QColor& color, int width)
+{
+    platform::Canvas& c = Form1->Canvas;
+    c.pen.color = color;
+    c.pen.width = width;
+    c.rectangle(x - 5, y - 5, x + 6, y + 6);
+    c.pen.width = 1;
+    c.pen.color = Qt::black;
+}
+
+// ---------------------------------------------------------------- subtasks
+
+static const QString crlf = QStringLiteral("\r\n");
+static const QString hyphens = QString(129, QLatin1Char('-'));
+
+void start_construction()
+{
+    TForm1* f = Form1;
+    subtask_no = 0;
+    f->B_next->show();
+    f->B_next->setEnabled(true);
+    f->B_ergeb->setEnabled(false);
+    f->B_druck->show();
+    advance_subtask(page_lesson, page_id, subtask_no);
+}
+
+void TForm1::B_nextClick()
+{
+    subtask_no += 1;
+    advance_subtask(page_lesson, page_id, subtask_no);
+    B_ergeb->setEnabled(true);
+}
+
+// The writer of one construction page: the heading and instruction of
+// subtask `no`, which it clamps to the page's last subtask.
+static void write_subtask_text(const SubtaskPage& page, int& no)
+{
+    TForm1* f = Form1;
+    if (page.id == QLatin1String("08_03"))
+        f->B_rechts->setEnabled(false); // the last page of the program
+    const int n = static_cast<int>(page.texts.size());
+    subtask_count = n;
+    if (no < n) {
+        f->B_next->setEnabled(true);
+    } else {
+        no = n;
+        f->B_next->setEnabled(false);
+    }
+    if (no != 0) {
+        QString heading = crlf + crlf + QStringLiteral("Teilaufgabe Nr. ") + QString::number(no) +
+                          QStringLiteral("    ( von ") + QString::number(n) + QStringLiteral(" ) : ") +
+                          crlf.repeated(3) + hyphens + crlf.repeated(page.heading_breaks);
+        f->M_teilaufg->setText(heading);
+        f->M_teilaufg->setText(f->M_teilaufg->text() + page.texts[static_cast<size_t>(no - 1)]);
+    }
+}
+
+// The lesson a page id belongs to, as text ("06_02" -> "6").
+static QString lesson_of(const QString& id)
+{
+    return QString::number(id.left(2).toInt());
+}
+
+void advance_subtask(const QString& lesson, const QString& id, int& no)
+{
+    TForm1* f = Form1;
+    f->M_teilloes->clear();
+    f->B_ergeb->show();
+    f->B_ergeb->setEnabled(false);
+    if (no == 0) {
+        f->M_teilaufg->clear();
+        f->M_teilaufg->setText(
+            crlf.repeated(4) +
+            QStringLiteral("Drucken Sie sich zunächst ein zum Beispiel passendes Bode-Diagramm-Formular aus,") + crlf +
+            QStringLiteral("in das Sie Ihre graphischen Lösungen eintragen.") + crlf + crlf +
+            QStringLiteral("Übertragen Sie dann gegebenenfalls alle bekannten Informationen in das Diagramm."));
+    }
+    if (lesson != lesson_of(id))
+        return;
+    for (const SubtaskPage& page : subtask_pages())
+        if (page.id == id) {
+            write_subtask_text(page, no);
+            return;
+        }
+}
+
+// ---------------------------------------------------------------- results
+
+static void draw_result(const InterimResult& r)
+{
+    TForm1* f = Form1;
+    f->M_teilloes->clear();
+    f->M_teilloes->setText(r.text);
+    for (const ResultDrawing& d : r.drawings) {
+        const Vertex* first = d.vertices.data();
+        const Vertex* last = first + d.vertices.size();
+        switch (d.kind) {
+        case ResultDrawing::Magnitude:
+            fill_store(mag_polygon, d.shift, first, last);
+            draw_mag_polygon(d.width, d.color);
+            break;
+        case ResultDrawing::Phase:
+            fill_store(phase_polygon, d.shift, first, last);
+            draw_phase_polygon(d.width, d.color);
+            break;
+        case ResultDrawing::Mark:
+            mark_point(freq_to_x(d.vertices.front().freq), db_to_y(d.vertices.front().value), d.color, d.width);
+            break;
+        }
+    }
+}
+
+void show_interim_result(const QString& lesson, const QString& id, int step)
+{
+    TForm1* f = Form1;
+    f->M_teilloes->clear();
+    f->B_ergeb->setEnabled(false);
+    if (lesson != lesson_of(id))
+        return;
+    for (const auto* table : {&results_lessons_5_6(), &results_lessons_7_8()})
+        for (const InterimResult& r : *table)
+            if (r.id == id && r.step == step) {
+                draw_result(r);
+                return;
+            }
+}
+
+void TForm1::B_ergebClick()
+{
+    show_interim_result(page_lesson, page_id, subtask_no);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The fixed data of the guided constructions: the instruction of every
+// subtask and the interim result of every step, kept as tables.
+#include "construction/Uallgemein.h"
+
+#include <QString>
+#include <vector>
+
+// The subtasks of one construction page.
+struct SubtaskPage {
+    QString id;                 // e.g. "06_02"
+    int heading_breaks;         // line breaks after the hyphen line of the heading (2 or 3)
+    std::vector<QString> texts; // instruction of subtask 1..N
+};
+
+// One drawing of an interim result, in the order it is drawn.
+struct ResultDrawing {
+    enum Kind { Magnitude, Phase, Mark };
+    Kind kind;
+    QColor color;
+    int width;
+    int shift;                    // polygons only
+    std::vector<Vertex> vertices; // Mark: one (frequency; dB) point
+};
+
+struct InterimResult {
+    QString id;  // page id
+    int step;    // subtask number
+    QString text;
+    std::vector<ResultDrawing> drawings;
+};
+
+// All construction pages with their subtasks.
+const std::vector<SubtaskPage>& subtask_pages();
+// The interim results of lessons 5 and 6, and of lessons 7 and 8.
+const std::vector<InterimResult>& results_lessons_5_6();
+const std::vector<InterimResult>& results_lessons_7_8();

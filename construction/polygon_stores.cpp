@@ -1,0 +1,4 @@
+#include "construction/Uallgemein.h"
+
+PolygonStore mag_polygon;
+PolygonStore phase_polygon;
