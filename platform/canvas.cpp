@@ -55,10 +55,15 @@ QFont qtFont(const Font& font)
             cell = std::max(cell, 13);
         // The largest em size whose rounded ascent plus rounded descent
         // still fits the cell, as the classic font mapper chooses it.
-        QFont probe = f;
-        probe.setPixelSize(1000);
-        const QFontMetricsF m(probe);
-        const double asc = m.ascent() / 1000.0, desc = m.descent() / 1000.0;
+        // One probe per family: loading a font engine is the costly part.
+        static QHash<QString, QPair<double, double>> ratios;
+        if (!ratios.contains(f.family())) {
+            QFont probe = f;
+            probe.setPixelSize(1000);
+            const QFontMetricsF m(probe);
+            ratios.insert(f.family(), {m.ascent() / 1000.0, m.descent() / 1000.0});
+        }
+        const double asc = ratios.value(f.family()).first, desc = ratios.value(f.family()).second;
         pixels = cell;
         while (pixels > 1 && std::lround(pixels * asc) + std::lround(pixels * desc) > cell)
             --pixels;
