@@ -1,7 +1,10 @@
 // Start-up, the introductory page, the screen-size notice and quitting.
 #include "testutil.h"
 
-#include <QSignalSpy>
+#include <QApplication>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace testutil;
 
@@ -165,6 +168,32 @@ private slots:
         // The page frame (2 px) on the right.
         QCOMPARE(img.pixel(600, 500), black);
         QCOMPARE(img.pixel(1000, 37), black);
+    }
+
+    // A rule of dashes stays one line, clipped at the memo's edge, and the text
+    // glued to it starts a new line; a scroll bar shows only for long texts.
+    void memoRulesAndScrollBar()
+    {
+        auto w = newWindow();
+        platform::Memo* m = w->M_text;
+        const QString rule(129, '-');
+        m->setText("\r\n" + rule + "Das Programm führt Sie schrittweise zur Lösung.\r\nkurz");
+        QApplication::processEvents();
+        const QTextBlock block = m->document()->findBlockByNumber(1);
+        QVERIFY(block.text().startsWith(rule));
+        QTextLayout* layout = block.layout();
+        QVERIFY(layout && layout->lineCount() >= 2);
+        QCOMPARE(layout->lineAt(0).textLength(), 129);
+        QVERIFY(!m->verticalScrollBar()->isVisible());
+
+        QStringList many;
+        for (int i = 0; i < 80; ++i)
+            many << QString("Zeile %1").arg(i);
+        m->setText(many.join("\r\n"));
+        QApplication::processEvents();
+        QVERIFY(m->verticalScrollBar()->isVisible());
+        QVERIFY(!m->horizontalScrollBar()->isVisible());
+        QCOMPARE(m->text(), many.join("\r\n"));
     }
 
     void endButtonClosesTheWindow()
