@@ -60,41 +60,30 @@ long double y_to_phase(int y)
     return static_cast<long double>(num) / (phase_top - phase_bottom) + chart.pmin;
 }
 
+// Orders a range and widens an empty one by one step on each side, or on
+// the one side that stays within the limits.
+template <typename T, typename Down, typename Up>
+static void normalize(T& lo, T& hi, T lowest, T highest, Down down, Up up)
+{
+    if (hi < lo)
+        std::swap(lo, hi);
+    if (lo == hi && lo == lowest)
+        hi = up(lo);
+    if (lo == hi && lo == highest)
+        lo = down(hi);
+    if (lo == hi) {
+        lo = down(hi);
+        hi = up(hi);
+    }
+}
+
 void normalize_ranges()
 {
-    ChartSettings& c = chart;
-    if (c.fmax < c.fmin)
-        std::swap(c.fmin, c.fmax);
-    if (c.fmin == c.fmax && c.fmin == 1e-6L)
-        c.fmax = c.fmin * 10;
-    if (c.fmin == c.fmax && c.fmin == 1e12L)
-        c.fmin = c.fmax / 10;
-    if (c.fmin == c.fmax) {
-        c.fmin = c.fmax / 10;
-        c.fmax = c.fmax * 10;
-    }
-
-    if (c.bmax < c.bmin)
-        std::swap(c.bmin, c.bmax);
-    if (c.bmin == c.bmax && c.bmin == 1e-7L)
-        c.bmax = c.bmin * 10;
-    if (c.bmin == c.bmax && c.bmin == 1e7L)
-        c.bmin = c.bmax / 10;
-    if (c.bmin == c.bmax) {
-        c.bmin = c.bmax / 10;
-        c.bmax = c.bmax * 10;
-    }
-
-    if (c.pmax < c.pmin)
-        std::swap(c.pmin, c.pmax);
-    if (c.pmin == c.pmax && c.pmin == -630)
-        c.pmax = c.pmin + 90;
-    if (c.pmin == c.pmax && c.pmin == 630)
-        c.pmin = c.pmax - 90;
-    if (c.pmin == c.pmax) {
-        c.pmin -= 90;
-        c.pmax += 90;
-    }
+    const auto decade_down = [](long double v) { return v / 10; };
+    const auto decade_up = [](long double v) { return v * 10; };
+    normalize(chart.fmin, chart.fmax, 1e-6L, 1e12L, decade_down, decade_up);
+    normalize(chart.bmin, chart.bmax, 1e-7L, 1e7L, decade_down, decade_up);
+    normalize(chart.pmin, chart.pmax, -630, 630, [](int v) { return v - 90; }, [](int v) { return v + 90; });
 }
 
 int decades()

@@ -157,131 +157,95 @@ void Canvas::rasterLine(int x0, int y0, int x1, int y1)
 void Canvas::lineTo(int x, int y)
 {
     record(CanvasOp::LineTo, pos_.x(), pos_.y(), x, y);
-    if (image_) {
-        if (pen.width <= 1) {
-            rasterLine(pos_.x(), pos_.y(), x, y);
-        } else {
-            QPainter p(image_);
+    if (image_ && pen.width <= 1) {
+        rasterLine(pos_.x(), pos_.y(), x, y);
+        notify();
+    } else {
+        const QPoint from = pos_;
+        paint([&](QPainter& p) {
             p.setPen(qtPen(pen));
-            p.drawLine(pos_, QPoint(x, y));
-        }
-    } else if (painter_) {
-        painter_->setPen(qtPen(pen));
-        painter_->drawLine(pos_, QPoint(x, y));
+            p.drawLine(from, QPoint(x, y));
+        });
     }
     pos_ = QPoint(x, y);
-    notify();
+}
+
+// Runs a drawing on the target's painter: the printer's active one, or a
+// short-lived one on the raster image. A recording canvas draws nothing.
+template <typename Draw>
+void Canvas::paint(Draw draw)
+{
+    if (painter_) {
+        draw(*painter_);
+    } else if (image_) {
+        QPainter p(image_);
+        draw(p);
+        notify();
+    }
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom)
 {
     record(CanvasOp::Rectangle, left, top, right, bottom);
-    QPainter* p = painter_;
-    QPainter own;
-    if (image_) {
-        own.begin(image_);
-        p = &own;
-    }
-    if (!p)
-        return;
-    if (brush.style == BrushStyle::Solid)
-        p->fillRect(QRect(left, top, right - left, bottom - top), brush.color);
-    p->setPen(qtPen(pen));
-    p->setBrush(Qt::NoBrush);
-    if (right - left >= 1 && bottom - top >= 1)
-        p->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
-    if (image_)
-        own.end();
-    notify();
+    paint([&](QPainter& p) {
+        if (brush.style == BrushStyle::Solid)
+            p.fillRect(QRect(left, top, right - left, bottom - top), brush.color);
+        p.setPen(qtPen(pen));
+        p.setBrush(Qt::NoBrush);
+        if (right - left >= 1 && bottom - top >= 1)
+            p.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    });
 }
 
 void Canvas::ellipse(int left, int top, int right, int bottom)
 {
     record(CanvasOp::Ellipse, left, top, right, bottom);
-    QPainter* p = painter_;
-    QPainter own;
-    if (image_) {
-        own.begin(image_);
-        p = &own;
-    }
-    if (!p)
-        return;
-    p->setPen(qtPen(pen));
-    if (brush.style == BrushStyle::Solid)
-        p->setBrush(brush.color);
-    else
-        p->setBrush(Qt::NoBrush);
-    p->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-    if (image_)
-        own.end();
-    notify();
+    paint([&](QPainter& p) {
+        p.setPen(qtPen(pen));
+        if (brush.style == BrushStyle::Solid)
+            p.setBrush(brush.color);
+        else
+            p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    });
 }
 
 void Canvas::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     record(CanvasOp::Arc, x1, y1, x2, y2, QString(), x3, y3, x4, y4);
-    QPainter* p = painter_;
-    QPainter own;
-    if (image_) {
-        own.begin(image_);
-        p = &own;
-    }
-    if (!p)
-        return;
-    // Counter-clockwise from the radial through (x3, y3) to the one through (x4, y4).
-    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
-    const double a0 = std::atan2(cy - y3, x3 - cx) * 180.0 / M_PI;
-    const double a1 = std::atan2(cy - y4, x4 - cx) * 180.0 / M_PI;
-    double span = a1 - a0;
-    while (span <= 0)
-        span += 360.0;
-    p->setPen(qtPen(pen));
-    p->setBrush(Qt::NoBrush);
-    p->drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), static_cast<int>(std::lround(a0 * 16)),
-               static_cast<int>(std::lround(span * 16)));
-    if (image_)
-        own.end();
-    notify();
+    paint([&](QPainter& p) {
+        // Counter-clockwise from the radial through (x3, y3) to the one through (x4, y4).
+        const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
+        const double a0 = std::atan2(cy - y3, x3 - cx) * 180.0 / M_PI;
+        const double a1 = std::atan2(cy - y4, x4 - cx) * 180.0 / M_PI;
+        double span = a1 - a0;
+        while (span <= 0)
+            span += 360.0;
+        p.setPen(qtPen(pen));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), static_cast<int>(std::lround(a0 * 16)),
+                  static_cast<int>(std::lround(span * 16)));
+    });
 }
 
 void Canvas::textOut(int x, int y, const QString& text)
 {
     record(CanvasOp::TextOut, x, y, 0, 0, text);
-    QPainter* p = painter_;
-    QPainter own;
-    if (image_) {
-        own.begin(image_);
-        p = &own;
-    }
-    if (!p)
-        return;
-    const QFont f = qtFont(font);
-    p->setFont(f);
-    const QFontMetrics m(f, p->device());
-    if (brush.style == BrushStyle::Solid)
-        p->fillRect(QRect(x, y, m.horizontalAdvance(text), m.height()), brush.color);
-    p->setPen(font.color);
-    p->drawText(QPoint(x, y + m.ascent()), text);
-    if (image_)
-        own.end();
-    notify();
+    paint([&](QPainter& p) {
+        const QFont f = qtFont(font);
+        p.setFont(f);
+        const QFontMetrics m(f, p.device());
+        if (brush.style == BrushStyle::Solid)
+            p.fillRect(QRect(x, y, m.horizontalAdvance(text), m.height()), brush.color);
+        p.setPen(font.color);
+        p.drawText(QPoint(x, y + m.ascent()), text);
+    });
 }
 
 void Canvas::draw(int x, int y, const QImage& image)
 {
     record(CanvasOp::Image, x, y, x + image.width(), y + image.height());
-    QPainter* p = painter_;
-    QPainter own;
-    if (image_) {
-        own.begin(image_);
-        p = &own;
-    }
-    if (!p)
-        return;
-    p->drawImage(QPoint(x, y), image);
-    if (image_)
-        own.end();
-    notify();
+    paint([&](QPainter& p) { p.drawImage(QPoint(x, y), image); });
 }
 
 int Canvas::textWidth(const QString& text) const

@@ -102,6 +102,8 @@ private:
                 int y4 = 0);
     void rasterLine(int x0, int y0, int x1, int y1);
     void notify();
+    template <typename Draw>
+    void paint(Draw draw);
 
     QImage* image_ = nullptr;
     QPainter* painter_ = nullptr;
