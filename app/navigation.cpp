@@ -16,7 +16,7 @@ static PageFunction page_function(int lesson, int page)
         {{nullptr}},                                                                     // lesson 3
         {{nullptr}},                                                                     // lesson 4
         {},                                                                              // lesson 5
-        {{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},                        // lesson 6
+        {{page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06}},      // lesson 6
         {},                                                                              // lesson 7
         {},                                                                              // lesson 8
     }};
