@@ -1,3 +1,4 @@
+// The two polygon stores of the guided construction.
 #include "construction/Uallgemein.h"
 
 PolygonStore mag_polygon;

@@ -1,4 +1,304 @@
 // The printed diagram sheet.
-#include "app/Unit1.h"
+#include "print/UDiagr.h"
 
-void TForm1::B_druckClick() {}
+#include "app/Unit1.h"
+#include "construction/Uallgemein.h"
+#include "platform/numfmt.h"
+#include "platform/printer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <iterator>
+
+using numfmt::nearest;
+
+namespace {
+
+// Scales and curves of the sheet of each worked example.
+struct SheetExample {
+    const char* lesson;
+    const char* id;
+    int mm_per_20dB;
+    int mm_per_90deg;
+    bool draw_mag;
+    bool mark_mag;
+    bool draw_phase;
+    bool mark_phase;
+};
+
+constexpr SheetExample sheet_examples[] = {
+    {"5", "05_13", 25, 45, false, false, false, false},
+    {"6", "06_02", 15, 30, true, true, false, false},
+    {"6", "06_04", 20, 40, true, true, false, false},
+    {"6", "06_05", 25, 32, true, true, true, true},
+    {"6", "06_06", 30, 40, false, false, false, false},
+    {"7", "07_02", 30, 30, true, true, false, false},
+    {"7", "07_03", 50, 45, false, false, false, false},
+    {"7", "07_04", 22, 25, false, false, false, false},
+    {"8", "08_01", 32, 40, false, true, true, true},
+    {"8", "08_02", 50, 35, true, true, false, false},
+    {"8", "08_03", 30, 30, true, true, true, true},
+};
+
+// Labels of the frequency grid under the phase diagram: the decade start
+// 10^e written with a unit prefix, four characters each, from 10^-9 up to
+// the 10^12 the chart can reach.
+constexpr int first_prefix_exponent = -9;
+constexpr const char* prefix_labels[] = {
+    " 1n ", " 10n", "100n", " 1u ", " 10u", "100u", " 1m ", " 10m", "100m", " 1  ", " 10 ",
+    " 100", " 1k ", " 10k", "100k", " 1M ", " 10M", "100M", " 1G ", " 10G", "100G", " 1T ",
+};
+
+QString prefix_label(int e, bool right_end)
+{
+    // At the right end the hundred stands left-aligned, as after a prefix.
+    if (right_end && e == 2)
+        return QStringLiteral("100 ");
+    const int i = e - first_prefix_exponent;
+    if (i < 0 || i >= int(std::size(prefix_labels)))
+        return QString();
+    return QString::fromLatin1(prefix_labels[i]);
+}
+
+QString axis_name(bool axis_f, bool with_units)
+{
+    if (axis_f)
+        return with_units ? QStringLiteral("FREQUENZ in Hz ->") : QStringLiteral("  FREQUENZ  ->");
+    return with_units ? QStringLiteral("OMEGA in 1/sec ->") : QStringLiteral("   OMEGA  ->");
+}
+
+QString signed_integer(long long v)
+{
+    return v > 0 ? QStringLiteral("+") + numfmt::integer(v) : numfmt::integer(v);
+}
+
+// "  +20 dB", "  -40 dB", " +100 dB": the values right-aligned.
+QString db_label(int t)
+{
+    QString s = signed_integer(10LL * t);
+    if (std::abs(t) < 10)
+        s.prepend(QStringLiteral("  "));
+    else if (std::abs(t) < 100)
+        s.prepend(QLatin1Char(' '));
+    return s + QStringLiteral(" dB");
+}
+
+QString degree_label(int q)
+{
+    QString s = signed_integer(45LL * q);
+    if (std::abs(q) < 100)
+        s.prepend(QLatin1Char(' '));
+    return s + QStringLiteral("°");
+}
+
+void mark_vertex(platform::Canvas& c, int x, int y)
+{
+    const int width = c.pen.width;
+    c.pen.color = Qt::black;
+    c.pen.width = 5;
+    c.rectangle(x - 5, y - 5, x + 6, y + 6);
+    c.pen.width = width;
+}
+
+} // namespace
+
+void TForm1::B_druckClick()
+{
+    print_example_sheet(page_lesson, page_id, page_example);
+}
+
+void print_example_sheet(const QString& lesson, const QString& id, const QString& example)
+{
+    for (const SheetExample& e : sheet_examples) {
+        if (lesson != QLatin1String(e.lesson) || id != QLatin1String(e.id))
+            continue;
+        print_diagram_sheet(chart.axis_f, chart.with_units, e.mm_per_20dB, chart.fmin, chart.fmax, chart.bmin,
+                            chart.bmax, chart.pmin, chart.pmax, e.mm_per_90deg,
+                            QStringLiteral("Lektion ") + lesson + QStringLiteral(": Diagramm zum ") + example +
+                                QStringLiteral(". Beispiel"),
+                            e.draw_mag, e.mark_mag, e.draw_phase, e.mark_phase);
+        Form1->B_next->setEnabled(true);
+        return;
+    }
+}
+
+void print_dashed_line(platform::Canvas& canvas, int x1, int x2, int y, int dash, int gap)
+{
+    canvas.moveTo(x1, y);
+    const long long n = nearest(static_cast<long double>(x2 - x1) / (dash + gap));
+    for (long long i = 0; i < n; ++i) {
+        const int x = canvas.penPos().x();
+        canvas.lineTo(x + dash, y);
+        canvas.moveTo(x + dash + gap, y);
+    }
+}
+
+void print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long double fmin, long double fmax,
+                         long double bmin, long double bmax, int pmin, int pmax, int mm_per_90deg,
+                         const QString& title, bool draw_mag_polygon, bool mark_mag_vertices,
+                         bool draw_phase_polygon, bool mark_phase_vertices)
+{
+    const int decmin = int(nearest(std::log10(fmin)));
+    const int decmax = int(nearest(std::log10(fmax)));
+    const int ndec = decmax - decmin;
+    const int dBmax = int(nearest(20 * std::log10(bmax)));
+    const int dBmin = int(nearest(20 * std::log10(bmin)));
+    // The chart settings never allow these; a sheet without a decade or a
+    // range would divide by zero.
+    if (ndec < 1 || dBmax <= dBmin || pmax <= pmin)
+        return;
+    const long double mm_per_decade = 140.0L / ndec;
+    const int steps20 = int(nearest((dBmax - dBmin) / 20.0L));
+    const int steps90 = int(nearest((pmax - pmin) / 90.0L));
+    const int tmax = int(nearest(dBmax / 10.0L));
+    const int tmin = int(nearest(dBmin / 10.0L));
+    const int qmax = int(nearest(pmax / 45.0L));
+    const int qmin = int(nearest(pmin / 45.0L));
+
+    constexpr int X0 = 310;
+    constexpr int Y0 = 220;
+    const int XR = X0 + int(nearest(ndec * mm_per_decade * 10));
+    const int Hm = steps20 * mm_per_20dB * 10;
+    const int Yp = Y0 + Hm + 200;
+    const int Hp = steps90 * mm_per_90deg * 10;
+
+    platform::PrintJob job(QStringLiteral("FALKORIN-Diagrammblatt-") + page_id);
+    if (!job.begin())
+        return;
+    platform::Canvas& c = job.canvas();
+
+    c.pen = platform::Pen{};
+    c.font.color = Qt::black;
+    c.brush.style = platform::BrushStyle::Clear;
+    c.font.name = QStringLiteral("courier");
+    c.font.height = 40;
+    const int text_size = c.font.size();
+    c.font.setSize(25);
+
+    c.textOut(100, 80, QStringLiteral("FALKORIN   Lernprogramm zum Bode-Diagramm   "
+                                      "Blatt zur eigenen Konstruktion"));
+    c.textOut(410, 120, QStringLiteral("[ ") + numfmt::integer(ndec) + QStringLiteral(" Dekaden mit je ") +
+                            numfmt::fixed(mm_per_decade, 2, 7) + QStringLiteral(" mm ; ") +
+                            numfmt::integer(mm_per_20dB) + QStringLiteral(" mm/20 dB ; ") +
+                            numfmt::integer(mm_per_90deg) + QStringLiteral(" mm/90° ]"));
+    c.font.name = QStringLiteral("courier");
+    c.font.height = 40;
+    c.font.setSize(text_size);
+
+    const auto zero_line = [&](int y) {
+        c.pen.width = 3;
+        c.moveTo(X0 - 15, y);
+        c.lineTo(X0 + 15, y);
+        c.moveTo(XR - 15, y);
+        c.lineTo(XR + 15, y);
+        print_dashed_line(c, X0, XR, y, 10, 10);
+    };
+    const auto grid_line = [&](int y, int width) {
+        c.pen.style = platform::PenStyle::Solid;
+        c.pen.width = width;
+        c.moveTo(X0 - 15, y);
+        c.lineTo(XR + 15, y);
+    };
+
+    for (int t = tmax; t >= tmin; --t) {
+        const int y = Y0 + (tmax - t) * 5 * mm_per_20dB;
+        if (t == tmax - 1)
+            c.textOut(X0 - 210, y - 20, QStringLiteral(" BETRAG"));
+        if (t == 0) {
+            zero_line(y);
+            c.textOut(X0 - 210, y - 20, QStringLiteral("    0 dB"));
+            c.textOut(XR + 25, y - 20, QStringLiteral("10"));
+            c.textOut(XR + 70, y - 35, QStringLiteral("0"));
+        } else if (t % 2 == 0) {
+            grid_line(y, 2);
+            c.textOut(X0 - 210, y - 20, db_label(t));
+            c.textOut(XR + 25, y - 20, QStringLiteral("10"));
+            c.textOut(XR + 70, y - 35, signed_integer(t / 2));
+        } else {
+            grid_line(y, 1);
+        }
+    }
+
+    for (int q = qmax; q >= qmin; --q) {
+        const int y = Yp + (qmax - q) * 5 * mm_per_90deg;
+        if (q == qmax - 1)
+            c.textOut(X0 - 210, y - 20, QStringLiteral(" WINKEL"));
+        if (q == 0) {
+            zero_line(y);
+            c.textOut(X0 - 150, y - 20, QStringLiteral("   0°"));
+            c.textOut(XR + 10, y - 20, QStringLiteral("   0°"));
+        } else if (q % 2 == 0) {
+            grid_line(y, 2);
+            c.textOut(X0 - 150, y - 20, degree_label(q));
+            c.textOut(XR + 10, y - 20, degree_label(q));
+        } else {
+            grid_line(y, 1);
+        }
+    }
+
+    const int y_between = Y0 + Hm + 80;
+    c.textOut(X0 - 200, y_between, title);
+    c.textOut(X0 + 1400 - 550, y_between, axis_name(axis_f, with_units));
+
+    const auto grid_x = [&](int d, int m) {
+        return X0 + int(nearest((d + std::log10(static_cast<long double>(m))) * 10 * mm_per_decade));
+    };
+    for (int d = 0; d < ndec; ++d) {
+        for (int m = 1; m <= 10; ++m) {
+            const int x = grid_x(d, m);
+            c.pen.width = (m == 1 || m == 10) ? 3 : 1;
+            c.moveTo(x, Y0);
+            c.lineTo(x, Y0 + Hm + 15);
+            const bool right_end = d == ndec - 1 && m == 10;
+            if (m == 1 || right_end) {
+                c.textOut(x - 25, Y0 + Hm + 30, QStringLiteral("10"));
+                c.textOut(x + 20, Y0 + Hm + 15, numfmt::integer(m == 1 ? decmin + d : decmax));
+            }
+        }
+    }
+    for (int d = 0; d < ndec; ++d) {
+        for (int m = 1; m <= 10; ++m) {
+            const int x = grid_x(d, m);
+            c.pen.width = (m == 1 || m == 10) ? 3 : 1;
+            c.moveTo(x, Yp - 15);
+            c.lineTo(x, Yp + Hp);
+            if (m == 1)
+                c.textOut(x - 45, Y0 + Hm + 130, prefix_label(decmin + d, false));
+            else if (d == ndec - 1 && m == 10)
+                c.textOut(x - 45, Y0 + Hm + 130, prefix_label(decmax, true));
+        }
+    }
+
+    const auto vertex_x = [&](long double f) {
+        return X0 + int(nearest(std::log10(f / fmin) * mm_per_decade * 10));
+    };
+    const auto mag_y = [&](long double db) {
+        return Y0 + int(nearest((dBmax - db) * Hm / (dBmax - dBmin)));
+    };
+    const auto phase_y = [&](long double deg) {
+        return Yp + int(nearest((pmax - deg) * Hp / (pmax - pmin)));
+    };
+    const auto polyline = [&](const PolygonStore& p, auto to_y) {
+        if (p.count < 1)
+            return;
+        c.pen.width = 5;
+        c.moveTo(vertex_x(p.freq[1]), to_y(p.value[1]));
+        for (int k = 2; k <= std::min(p.count, 10); ++k)
+            c.lineTo(vertex_x(p.freq[k]), to_y(p.value[k]));
+    };
+    const auto marks = [&](const PolygonStore& p, auto to_y) {
+        for (int k = 2; k <= std::min(p.count, 10) - 1; ++k)
+            mark_vertex(c, vertex_x(p.freq[k]), to_y(p.value[k]));
+    };
+    if (draw_mag_polygon)
+        polyline(mag_polygon, mag_y);
+    if (mark_mag_vertices)
+        marks(mag_polygon, mag_y);
+    if (draw_phase_polygon)
+        polyline(phase_polygon, phase_y);
+    if (mark_phase_vertices)
+        marks(phase_polygon, phase_y);
+
+    job.end();
+}
