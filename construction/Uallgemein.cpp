@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 #include "construction/construction_data.h"
+#include "platform/numfmt.h"
 
 // ---------------------------------------------------------------- polygons
 
@@ -151,11 +152,12 @@ static void write_subtask_text(const SubtaskPage& page, int& no)
         f->B_next->setEnabled(false);
     }
     if (no != 0) {
-        QString heading = crlf + crlf + QStringLiteral("Teilaufgabe Nr. ") + QString::number(no) +
-                          QStringLiteral("    ( von ") + QString::number(n) + QStringLiteral(" ) : ") +
-                          crlf.repeated(3) + hyphens + crlf.repeated(page.heading_breaks);
+        const QString heading = crlf + crlf + QStringLiteral("Teilaufgabe Nr. ") + numfmt::integer(no) +
+                                QStringLiteral("    ( von ") + numfmt::integer(n) + QStringLiteral(" ) : ") +
+                                crlf.repeated(3) + hyphens + crlf.repeated(page.heading_breaks);
         f->M_teilaufg->setText(heading);
-        f->M_teilaufg->setText(f->M_teilaufg->text() + page.texts[static_cast<size_t>(no - 1)]);
+        if (no >= 1) // a counter below 1 has no instruction
+            f->M_teilaufg->setText(f->M_teilaufg->text() + page.texts[static_cast<size_t>(no - 1)]);
     }
 }
 
@@ -193,7 +195,12 @@ void advance_subtask(const QString& lesson, const QString& id, int& no)
 static void draw_result(const InterimResult& r)
 {
     TForm1* f = Form1;
+    // Tables of sections line up only in a fixed-pitch font; prose keeps the
+    // memo's own font.
+    static const QFont prose = platform::controlFont(QStringLiteral("Arial"), 18);
+    static const QFont columns = platform::controlFont(QStringLiteral("Courier New"), 16);
     f->M_teilloes->clear();
+    f->M_teilloes->setFont(r.table ? columns : prose);
     f->M_teilloes->setText(r.text);
     for (const ResultDrawing& d : r.drawings) {
         const Vertex* first = d.vertices.data();

@@ -28,6 +28,7 @@ struct InterimResult {
     int step;    // subtask number
     QString text;
     std::vector<ResultDrawing> drawings;
+    bool table = false; // the text is laid out in columns and needs a fixed-pitch font
 };
 
 // All construction pages with their subtasks.
