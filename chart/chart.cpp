@@ -124,7 +124,10 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
     canvas.brush.style = BrushStyle::Solid;
     canvas.brush.color = window;
     canvas.pen.color = window;
-    canvas.rectangle(0, 0, 595, 850);
+    // Cleared up to the page frame's own clearing at x 599: the right-hand
+    // labels reach a little beyond x 595, and the few columns in between
+    // would otherwise keep stale pixels of an earlier chart.
+    canvas.rectangle(0, 0, 599, 850);
     canvas.pen.color = Qt::black;
     canvas.brush.style = BrushStyle::Clear;
 

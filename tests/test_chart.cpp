@@ -170,7 +170,7 @@ private slots:
         const auto ops = drawn(true, true);
         // Cleared area, then both frames.
         QCOMPARE(ops.front().kind, CanvasOp::Rectangle);
-        QCOMPARE(ops.front().x2, 595);
+        QCOMPARE(ops.front().x2, 599);
         QCOMPARE(ops.front().y2, 850);
         int frames = 0;
         for (const auto& op : ops)
