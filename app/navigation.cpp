@@ -12,7 +12,7 @@ static PageFunction page_function(int lesson, int page)
     static const std::array<std::array<PageFunction, 14>, 9> table = {{
         {},
         {},                                                                              // lesson 1
-        {{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},               // lesson 2
+        {{page_02_01, page_02_02, page_02_03, page_02_04, page_02_05, page_02_06, page_02_07}}, // lesson 2
         {{nullptr}},                                                                     // lesson 3
         {{nullptr}},                                                                     // lesson 4
         {},                                                                              // lesson 5

@@ -8,6 +8,8 @@ void setup_question_page(const QuestionPage& page)
 {
     TForm1* f = Form1;
     f->set_buttons(1, 1, 1, 0, 0, -1, -1, -1);
+    if (page.chart)
+        page.chart();
     f->M_text->hide();
     f->M_teilaufg->hide();
     f->M_teilloes->hide();
@@ -15,6 +17,8 @@ void setup_question_page(const QuestionPage& page)
         f->Memo_L[k]->hide();
         f->CB_A[k]->setEnabled(true);
     }
+    // The exercise panel would lie over the lower questions.
+    f->P_punkt->hide();
     f->P_aufgaben->show();
     f->show_statistics();
     answer_key.fill(0);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 struct QuestionPage {
     QString title;
@@ -14,8 +15,12 @@ struct QuestionPage {
     // list of the box before it (one list shared by several questions).
     std::array<QStringList, 5> options;
     std::array<int, 5> key;
+    // Sets the chart and draws it; empty on a page that leaves the chart as
+    // the previous page drew it. Runs after the buttons are set and before
+    // the panels are shown, in the order of every page.
+    std::function<void()> chart;
 };
 
-// Sets up the task panel for a question page: buttons, panels, statistics,
-// page frame, texts, options and keys. Chart and curves are the page's own.
+// Sets up the task panel for a question page: buttons, chart, panels,
+// statistics, page frame, texts, options and keys.
 void setup_question_page(const QuestionPage& page);
