@@ -185,7 +185,7 @@ private slots:
         int cleared = -1, firstImage = -1, frame = -1;
         for (int i = 0; i < int(w->Canvas.ops.size()); ++i) {
             const CanvasOp& op = w->Canvas.ops[size_t(i)];
-            if (op.kind == CanvasOp::Rectangle && op.x1 == 0 && op.y1 == 0 && op.x2 == 595 && op.y2 == 850)
+            if (op.kind == CanvasOp::Rectangle && op.x1 == 0 && op.y1 == 0 && op.x2 == 599 && op.y2 == 850)
                 cleared = i;
             if (op.kind == CanvasOp::Image && firstImage < 0)
                 firstImage = i;
