@@ -13,8 +13,8 @@ static PageFunction page_function(int lesson, int page)
         {},
         {},                                                                              // lesson 1
         {{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},               // lesson 2
-        {{nullptr}},                                                                     // lesson 3
-        {{nullptr}},                                                                     // lesson 4
+        {{point_page}},                                                                  // lesson 3
+        {{line_page}},                                                                   // lesson 4
         {},                                                                              // lesson 5
         {{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},                        // lesson 6
         {},                                                                              // lesson 7
