@@ -13,8 +13,8 @@ static PageFunction page_function(int lesson, int page)
         {},
         {},                                                                              // lesson 1
         {{page_02_01, page_02_02, page_02_03, page_02_04, page_02_05, page_02_06, page_02_07}}, // lesson 2
-        {{nullptr}},                                                                     // lesson 3
-        {{nullptr}},                                                                     // lesson 4
+        {{point_page}},                                                                  // lesson 3
+        {{line_page}},                                                                   // lesson 4
         {},                                                                              // lesson 5
         {{page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06}},      // lesson 6
         {},                                                                              // lesson 7

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextOption>
@@ -151,10 +152,10 @@ void Edit::keyPressEvent(QKeyEvent* e)
     QLineEdit::keyPressEvent(e);
 }
 
-void Edit::mousePressEvent(QMouseEvent* e)
+void Edit::mouseReleaseEvent(QMouseEvent* e)
 {
-    QLineEdit::mousePressEvent(e);
-    if (onClick)
+    QLineEdit::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick)
         onClick();
 }
 

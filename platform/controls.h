@@ -67,7 +67,9 @@ public:
 };
 
 // An edit field with the classic events: leaving it (focus to another
-// control of the window), a key typed in it, and a click into it.
+// control of the window), a key typed in it, and a click into it (press and
+// release of the left button, reported after the release has placed the
+// cursor, so that the handler has the last word on the selection).
 class Edit : public QLineEdit {
 public:
     Edit(QWidget* parent, const QString& name, QRect geometry);
@@ -79,7 +81,7 @@ public:
 protected:
     void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
 // A group of radio buttons in columns with one selected item (or none, -1).
