@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-RUN_PKGS  := cmake make g++ qt6-base-dev libgl-dev fonts-liberation2
+RUN_PKGS  := cmake make g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2
 TEST_PKGS := $(RUN_PKGS) xvfb xauth
 
 .PHONY: run test bench build deps deps-test clean
