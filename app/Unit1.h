@@ -138,6 +138,11 @@ private:
     QImage image_;
 };
 
+// The first step of every page: which page it is; the mouse exercises are
+// off until an exercise page switches its own on.
+void set_page_state(const QString& lesson, const QString& section, const QString& id,
+                    const QString& example = QString());
+
 // The one main window of the program.
 extern TForm1* Form1;
 

@@ -25,6 +25,15 @@ static PageFunction page_function(int lesson, int page)
     return table[static_cast<size_t>(lesson)][static_cast<size_t>(page - 1)];
 }
 
+void set_page_state(const QString& lesson, const QString& section, const QString& id, const QString& example)
+{
+    page_lesson = lesson;
+    page_section = section;
+    page_id = id;
+    page_example = example;
+    point_mode = line_mode = constant_mode = false;
+}
+
 // The construction panel and its memos belong to the page that showed them.
 static void leave_page()
 {

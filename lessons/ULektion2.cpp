@@ -32,24 +32,7 @@ QString memo_text(const QStringList& lines)
 
 void begin_page(const QString& section, const QString& id)
 {
-    page_lesson = QStringLiteral("2");
-    page_section = section;
-    page_id = id;
-    page_example.clear();
-    point_mode = line_mode = constant_mode = false;
-}
-
-void set_chart(long double fmin, long double fmax, long double bmin, long double bmax, int pmin, int pmax,
-               bool axis_f, bool with_units)
-{
-    chart.fmin = fmin;
-    chart.fmax = fmax;
-    chart.bmin = bmin;
-    chart.bmax = bmax;
-    chart.pmin = pmin;
-    chart.pmax = pmax;
-    chart.axis_f = axis_f;
-    chart.with_units = with_units;
+    set_page_state(QStringLiteral("2"), section, id);
 }
 
 // The right half of a text page: the text memo alone.
@@ -219,7 +202,7 @@ void page_02_02()
 void page_02_03()
 {
     begin_page(QStringLiteral("2.2"), QStringLiteral("02_03"));
-    set_chart(0.001L, 1000, 0.01L, 100, -90, 90, false, false);
+    chart = ChartSettings{0.001L, 1000, 0.01L, 100, -90, 90, false, false};
     draw_chart(true, true);
     show_text_memo(719);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.2 Vorzüge des Bode-Diagramms"), date, 770);
@@ -274,7 +257,7 @@ static void sampled_curve(int last, Y y_of)
 void page_02_04()
 {
     begin_page(QStringLiteral("2.3"), QStringLiteral("02_04"));
-    set_chart(0.001L, 1000, 0.01L, 100, -90, 90, true, true);
+    chart = ChartSettings{0.001L, 1000, 0.01L, 100, -90, 90, true, true};
     draw_chart(true, true);
     show_text_memo(926);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.3 Näherungen beim Bode-Diagramm"), date);
@@ -402,7 +385,7 @@ void page_02_05()
         },
         {2, 2, 7, 6, 5},
         [] {
-            set_chart(0.001L, 1000, 0.01L, 100, -90, 90, true, true);
+            chart = ChartSettings{0.001L, 1000, 0.01L, 100, -90, 90, true, true};
             draw_chart(true, true);
         },
     });
@@ -414,7 +397,7 @@ void page_02_05()
 void page_02_06()
 {
     begin_page(QStringLiteral("2.4"), QStringLiteral("02_06"));
-    set_chart(100, 10000, 0.001L, 1000, -90, 90, false, false);
+    chart = ChartSettings{100, 10000, 0.001L, 1000, -90, 90, false, false};
     draw_chart(true, false);
     show_text_memo(926);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen"), date);
@@ -476,7 +459,7 @@ void page_02_06()
 void page_02_07()
 {
     begin_page(QStringLiteral("2.4"), QStringLiteral("02_07"));
-    set_chart(10, 100000, 0.001L, 1000, -360, 360, true, true);
+    chart = ChartSettings{10, 100000, 0.001L, 1000, -360, 360, true, true};
     draw_chart(false, true);
     show_text_memo(926);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen"), date);

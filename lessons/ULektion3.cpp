@@ -41,13 +41,8 @@ static QString point_page_text()
 void point_page()
 {
     TForm1* f = Form1;
-    page_lesson = QStringLiteral("3");
-    page_section.clear();
-    page_id = QStringLiteral("03_01");
-    page_example.clear();
+    set_page_state(QStringLiteral("3"), QString(), QStringLiteral("03_01"));
     point_mode = true;
-    line_mode = false;
-    constant_mode = false;
 
     f->B_neu->setText(QStringLiteral("Neuen Punkt vorgeben"));
     f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));

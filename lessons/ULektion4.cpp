@@ -40,13 +40,8 @@ static QString line_page_text()
 void line_page()
 {
     TForm1* f = Form1;
-    page_lesson = QStringLiteral("4");
-    page_section.clear();
-    page_id = QStringLiteral("04_01");
-    page_example.clear();
+    set_page_state(QStringLiteral("4"), QString(), QStringLiteral("04_01"));
     line_mode = true;
-    point_mode = false;
-    constant_mode = false;
 
     f->B_neu->setText(QStringLiteral("Neue Linie vorgeben"));
     f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));
@@ -81,14 +76,7 @@ void new_line()
     reset_answer();
 
     // Six decades of angular frequency, -100 .. +40 dB, -180° .. 180°.
-    chart.fmin = 0.1L;
-    chart.fmax = 100000.0L;
-    chart.bmin = 0.00001L;
-    chart.bmax = 100.0L;
-    chart.pmin = -180;
-    chart.pmax = 180;
-    chart.axis_f = false;
-    chart.with_units = false;
+    chart = ChartSettings{0.1L, 100000.0L, 0.00001L, 100.0L, -180, 180, false, false};
     draw_chart(true, true);
     f->clear_point_fields();
 

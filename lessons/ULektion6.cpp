@@ -32,31 +32,9 @@ QString title(const QString& suffix)
     return QStringLiteral("Lektion ") + page_lesson + QStringLiteral(" : ") + page_example + suffix;
 }
 
-void set_page_state(const char* id, const char* example)
+void begin_page(const char* id, const char* example)
 {
-    page_lesson = QStringLiteral("6");
-    page_section.clear();
-    page_id = QString::fromLatin1(id);
-    page_example = QString::fromLatin1(example);
-    point_mode = line_mode = constant_mode = false;
-}
-
-struct ChartRange {
-    long double fmin, fmax, bmin, bmax;
-    int pmin, pmax;
-    bool with_units;
-};
-
-void set_chart(const ChartRange& r)
-{
-    chart.fmin = r.fmin;
-    chart.fmax = r.fmax;
-    chart.bmin = r.bmin;
-    chart.bmax = r.bmax;
-    chart.pmin = r.pmin;
-    chart.pmax = r.pmax;
-    chart.axis_f = false;
-    chart.with_units = r.with_units;
+    set_page_state(QStringLiteral("6"), QString(), QString::fromLatin1(id), QString::fromLatin1(example));
 }
 
 // A given curve: blue, width 3, its break points marked in red.
@@ -100,9 +78,9 @@ QStringList see_texts()
 const QString choose = QStringLiteral("Lösung wählen");
 
 // The chart and the task panel of a question page; the curves follow.
-void show_task_page(const ChartRange& range, bool phase, QuestionPage page)
+void show_task_page(const ChartSettings& range, bool phase, QuestionPage page)
 {
-    set_chart(range);
+    chart = range;
     draw_chart(true, phase);
     Form1->P_punkt->hide();
     page.title = title(read_off_suffix);
@@ -130,12 +108,12 @@ QString construction_guidance()
 }
 
 // Everything of a construction page up to its given curve.
-void show_construction_page(const ChartRange& range, const QString& problem, int text_height,
+void show_construction_page(const ChartSettings& range, const QString& problem, int text_height,
                             const QString& suffix)
 {
     TForm1* f = Form1;
     f->set_buttons(0, 0, -1, -1, -1, 1, 0, 1);
-    set_chart(range);
+    chart = range;
     draw_chart(true, true);
     f->P_aufgaben->hide();
     f->P_punkt->hide();
@@ -165,7 +143,7 @@ QString phase_problem()
 
 void page_06_01()
 {
-    set_page_state("06_01", "1");
+    begin_page("06_01", "1");
     QuestionPage page;
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
@@ -221,14 +199,14 @@ void page_06_01()
         see_texts(),
     };
     page.key = {6, 4, 7, 4, 0};
-    show_task_page({0.01L, 1E6L, 1E-5L, 100, -360, 360, false}, false, page);
+    show_task_page({0.01L, 1E6L, 1E-5L, 100, -360, 360, false, false}, false, page);
     draw_example_1();
 }
 
 void page_06_02()
 {
-    set_page_state("06_02", "1");
-    show_construction_page({0.01L, 1E6L, 1E-5L, 100, -180, 180, false}, phase_problem(), 280, phase_suffix);
+    begin_page("06_02", "1");
+    show_construction_page({0.01L, 1E6L, 1E-5L, 100, -180, 180, false, false}, phase_problem(), 280, phase_suffix);
     draw_example_1();
 }
 
@@ -236,7 +214,7 @@ void page_06_02()
 
 void page_06_03()
 {
-    set_page_state("06_03", "2");
+    begin_page("06_03", "2");
     QuestionPage page;
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
@@ -290,14 +268,14 @@ void page_06_03()
         see_texts(),
     };
     page.key = {5, 3, 5, 6, 6};
-    show_task_page({0.1L, 1000, 1E-4L, 100, -540, 0, false}, false, page);
+    show_task_page({0.1L, 1000, 1E-4L, 100, -540, 0, false, false}, false, page);
     draw_example_2();
 }
 
 void page_06_04()
 {
-    set_page_state("06_04", "2");
-    show_construction_page({0.1L, 1000, 1E-4L, 100, -270, 0, false}, phase_problem(), 280, phase_suffix);
+    begin_page("06_04", "2");
+    show_construction_page({0.1L, 1000, 1E-4L, 100, -270, 0, false, false}, phase_problem(), 280, phase_suffix);
     draw_example_2();
 }
 
@@ -305,7 +283,7 @@ void page_06_04()
 
 void page_06_05()
 {
-    set_page_state("06_05", "3");
+    begin_page("06_05", "3");
     QuestionPage page;
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
@@ -364,7 +342,7 @@ void page_06_05()
         see_texts(),
     };
     page.key = {0, 4, 3, 1, 0};
-    show_task_page({1E-4L, 1E4L, 0.001L, 10, -270, 90, true}, true, page);
+    show_task_page({1E-4L, 1E4L, 0.001L, 10, -270, 90, false, true}, true, page);
     // The third question asks for a printed diagram sheet.
     Form1->set_buttons(1, 1, 1, 0, 0, -1, -1, 1);
     draw_given_magnitude({{1E-4L, 15}, {0.02L, 15}, {0.2L, -5}, {20, -5}, {1E4L, -58.98L}});
@@ -376,7 +354,7 @@ void page_06_05()
 
 void page_06_06()
 {
-    set_page_state("06_06", "4");
+    begin_page("06_06", "4");
     // The blanks centre numerator and denominator over the fraction bar in
     // the memo's Arial 18.
     const QString problem =
@@ -384,5 +362,5 @@ void page_06_06()
         QStringLiteral("                                          ( s + 2E0 / sec ) · ( s + 2E3 / sec )") + crlf +
         QStringLiteral("          G(s) = 2E2 / sec · ------------------------------------------------ ") + crlf +
         QStringLiteral("                                          ( s + 5E1 / sec ) · ( s + 4E2 / sec )²") + crlf;
-    show_construction_page({0.1L, 1E5L, 0.001L, 10, -180, 90, true}, problem, 300, example_suffix);
+    show_construction_page({0.1L, 1E5L, 0.001L, 10, -180, 90, false, true}, problem, 300, example_suffix);
 }
