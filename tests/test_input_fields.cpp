@@ -26,17 +26,8 @@ void openFields(TForm1& w)
 // the chart f 0.001 .. 1000, magnitude 0.01 .. 100, phase -90 .. 90.
 std::unique_ptr<TForm1> pointTask(int kind)
 {
-    auto w = newWindow();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get()))
-        qFatal("the window does not become active");
-    chooseLesson(*w, 3);
-    chart.fmin = 0.001L;
-    chart.fmax = 1000.0L;
-    chart.bmin = 0.01L;
-    chart.bmax = 100.0L;
-    chart.pmin = -90;
-    chart.pmax = 90;
+    auto w = openLesson(3);
+    chart = ChartSettings{0.001L, 1000.0L, 0.01L, 100.0L, -90, 90, chart.axis_f, chart.with_units};
     exercise_kind = kind;
     point_by_mouse = false;
     openFields(*w);

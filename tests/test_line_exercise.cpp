@@ -17,12 +17,7 @@ const QColor green(0, 128, 0);
 
 std::unique_ptr<TForm1> linePage(unsigned long long seed = 1)
 {
-    auto w = newWindow(QSize(1280, 1024), seed);
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get()))
-        qFatal("the window does not become active");
-    chooseLesson(*w, 4);
-    return w;
+    return openLesson(4, seed);
 }
 
 // A known task: from (f1, v1) over `ratio` with `slope`, on the fixed chart.

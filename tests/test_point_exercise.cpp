@@ -18,23 +18,13 @@ const QColor green(0, 128, 0);
 
 std::unique_ptr<TForm1> pointPage(unsigned long long seed = 1)
 {
-    auto w = newWindow(QSize(1280, 1024), seed);
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get()))
-        qFatal("the window does not become active");
-    chooseLesson(*w, 3);
-    return w;
+    return openLesson(3, seed);
 }
 
 // A known task on the chart f 0.001 .. 1000 Hz, 0.01 .. 100, -90° .. 90°.
 void knownTask(bool by_mouse, int kind, long double freq, long double value)
 {
-    chart.fmin = 0.001L;
-    chart.fmax = 1000.0L;
-    chart.bmin = 0.01L;
-    chart.bmax = 100.0L;
-    chart.pmin = -90;
-    chart.pmax = 90;
+    chart = ChartSettings{0.001L, 1000.0L, 0.01L, 100.0L, -90, 90, chart.axis_f, chart.with_units};
     draw_chart(true, true);
     point_by_mouse = by_mouse;
     exercise_kind = kind;

@@ -22,6 +22,16 @@ std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed)
     return w;
 }
 
+std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed)
+{
+    auto w = newWindow(QSize(1280, 1024), seed);
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qFatal("the window does not become active");
+    chooseLesson(*w, lesson);
+    return w;
+}
+
 void record(TForm1& w)
 {
     w.Canvas.clearRecord();

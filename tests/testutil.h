@@ -25,6 +25,10 @@ std::vector<Message>& messages();
 // are recorded instead of shown; the random generator is seeded.
 std::unique_ptr<TForm1> newWindow(QSize screen = QSize(1280, 1024), unsigned long long seed = 1);
 
+// A new window, active so that it takes the keyboard, on the first page of
+// a lesson chosen as the student would.
+std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed = 1);
+
 // Starts recording the window canvas afresh.
 void record(TForm1& w);
 
