@@ -1,115 +1,25 @@
 // The interim results of the constructions of lessons 5 and 6: the guided
 // example 05_13 and the construction pages 06_02, 06_04 and 06_06.
-#include "construction/construction_data.h"
-
-#include <initializer_list>
+#include "construction/result_text.h"
 
 namespace {
 
-const QString nl = QStringLiteral("\r\n");
-const QString rule = QString(129, QLatin1Char('-'));
-
-const QColor blue(0, 0, 255);
-const QColor fuchsia(255, 0, 255);
-const QColor maroon(128, 0, 0);
-const QColor red(255, 0, 0);
-const QColor teal(0, 128, 128);
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-// Paragraphs, each followed by a line break; "" gives an empty line.
-QString lines(std::initializer_list<const char*> parts)
-{
-    QString s;
-    for (const char* p : parts)
-        s += u8(p) + nl;
-    return s;
-}
+using namespace result_text;
 
 // The partial angle of one break of the magnitude asymptote: the break, its
 // cause with the angle's equation, and the polygon.
-QString partial_angle(const char* knick, const char* cause, const char* equation, const char* polygon)
+QString partial_angle(const QString& knick, const QString& cause, const QString& equation, const QString& polygon)
 {
-    return nl + nl + u8(knick) + nl + nl + u8(cause) + nl + nl + QStringLiteral("          ") + u8(equation) + nl +
-           nl + u8(polygon);
+    return lines({"", "", knick, "", cause, "", QStringLiteral("          ") + equation, "", polygon});
 }
 
-// One section of a piecewise linear curve: its frequency range, its slope
-// and the values at both ends, as they are written in the table.
-struct Section {
-    const char* from;
-    const char* to;
-    const char* slope;
-    const char* start;
-    const char* end;
-};
-
-// Column layout of the section tables; meant for a fixed-pitch font.
-constexpr int range_width = 8;
-constexpr int slope_width = 10;
-constexpr int value_width = 12;
-const QString dots = QStringLiteral("  ...  ");
-
-QString centered(const QString& text, int width)
+// The summing step of a phase construction of a minimum-phase function.
+QString summing_step(const QString& final_slope, const QString& end, std::initializer_list<Section> sections,
+                     const QString& remark)
 {
-    const int left = (width - static_cast<int>(text.size())) / 2;
-    return QString(left, QLatin1Char(' ')) + text.leftJustified(width - left);
-}
-
-QString row(const QString& from, const QString& to, const QString& slope, const QString& start, const QString& end)
-{
-    return from.rightJustified(range_width) + dots + to.leftJustified(range_width) +
-           slope.rightJustified(slope_width) + start.rightJustified(value_width) + end.rightJustified(value_width);
-}
-
-// A table of sections: a heading line with the column titles and a line of
-// units, ruled off by a line of hyphens, then one row per section. `value`
-// is the tabulated quantity at the section ends, "Phi" or "|G|", in `unit`.
-QString section_table(const char* value, const char* unit, std::initializer_list<Section> sections)
-{
-    const QString v = u8(value);
-    const QString u = u8(unit);
-    const auto at = [&v](const char* w) {
-        return v.endsWith(QLatin1Char('|')) ? v.chopped(1) + QLatin1Char('(') + u8(w) + QStringLiteral(")|")
-                                            : v + QLatin1Char('(') + u8(w) + QLatin1Char(')');
-    };
-    QString s = centered(QStringLiteral("Frequenzbereich"), 2 * range_width + static_cast<int>(dots.size())) +
-                QStringLiteral("Steigung").rightJustified(slope_width) + at("w1").rightJustified(value_width) +
-                at("w2").rightJustified(value_width) + nl;
-    s += row(QStringLiteral("w1"), QStringLiteral("w2"), QLatin1Char('[') + u + QStringLiteral("/Dek]"),
-             QLatin1Char('[') + u + QLatin1Char(']'), QLatin1Char('[') + u + QLatin1Char(']')) +
-         nl;
-    s += rule + nl;
-    for (const Section& x : sections)
-        s += row(u8(x.from), u8(x.to), u8(x.slope), u8(x.start), u8(x.end)) + nl;
-    return s;
-}
-
-// The summing step of a phase construction: the end value first, then the
-// table of the sections of the total angle.
-QString summing_step(const char* final_slope, const char* end_value, std::initializer_list<Section> sections,
-                     const char* remark)
-{
-    return nl +
-           QStringLiteral("In der Tabelle sind sind die Abschnitte mit den zugehörigen Steigungen zusammengestellt.") +
-           nl + QStringLiteral("Entsprechend der Steigung im Betragsfrequenzgang von ") + u8(final_slope) +
-           QStringLiteral(" für w -> oo") + nl +
-           QStringLiteral("erhält man als Endwert beim Phasenwikel   Phi ( w -> oo ) = ") + u8(end_value) + nl + nl +
-           section_table("Phi", "°", sections) + nl +
-           QStringLiteral("Steigung eines Abschnitts = Summe der Steigungen aller Teilwinkel.") + nl + u8(remark);
-}
-
-ResultDrawing magnitude(const QColor& color, int width, int shift, std::vector<Vertex> vertices)
-{
-    return {ResultDrawing::Magnitude, color, width, shift, std::move(vertices)};
-}
-
-ResultDrawing phase(const QColor& color, int width, int shift, std::vector<Vertex> vertices)
-{
-    return {ResultDrawing::Phase, color, width, shift, std::move(vertices)};
+    return result_text::summing_step(
+        sections_opening(), end_value(final_slope, end), section_table("Phi", "°", sections),
+        {QStringLiteral("Steigung eines Abschnitts = Summe der Steigungen aller Teilwinkel."), remark});
 }
 
 // ------------------------------------------------------------------ 05_13
@@ -119,98 +29,98 @@ std::vector<InterimResult> results_05_13()
     const QString id = QStringLiteral("05_13");
     return {
         {id, 1,
-         nl + nl +
-             lines({"Nach Division von Zähler und Nenner durch 0.5 erhält man die normierte Form",
-                    "",
-                    "G ( s ) = ( 0.5 - s · 10 sec ) / ( 0.5 + s · 10 sec ) = ( 1 - s · 20 sec ) / ( 1 + s · 20 sec )",
-                    "",
-                    "G ( s ) = ( 1 - s / [ 0.05 / sec ] ) / ( 1 + s / [ 0.05 / sec ] )",
-                    "",
-                    "Die Eckkreisfrequenz beträgt   w1 = 1 / ( 20 sec ) = 0.05 / sec .   Die Angabe ist erst mit "
-                    "der Einheit vollständig: 0.05 allein wäre falsch !",
-                    "",
-                    "Nullstelle:   1 - s / w1 = 0   =>   so_1 = + 0.05 / sec   ( einfach, positive reelle Achse )",
-                    "Polstelle:     1 + s / w1 = 0   =>   sx_1 = - 0.05 / sec   ( einfach, negative reelle Achse )",
-                    ""}) +
-             QStringLiteral("Pol- und Nullstelle liegen spiegelbildlich zur imaginären Achse."),
+         lines({"", "",
+                "Nach Division von Zähler und Nenner durch 0.5 erhält man die normierte Form",
+                "",
+                "G ( s ) = ( 0.5 - s · 10 sec ) / ( 0.5 + s · 10 sec ) = ( 1 - s · 20 sec ) / ( 1 + s · 20 sec )",
+                "",
+                "G ( s ) = ( 1 - s / [ 0.05 / sec ] ) / ( 1 + s / [ 0.05 / sec ] )",
+                "",
+                "Die Eckkreisfrequenz beträgt   w1 = 1 / ( 20 sec ) = 0.05 / sec .   Die Angabe ist erst mit "
+                "der Einheit vollständig: 0.05 allein wäre falsch !",
+                "",
+                "Nullstelle:   1 - s / w1 = 0   =>   so_1 = + 0.05 / sec   ( einfach, positive reelle Achse )",
+                "Polstelle:     1 + s / w1 = 0   =>   sx_1 = - 0.05 / sec   ( einfach, negative reelle Achse )",
+                "",
+                "Pol- und Nullstelle liegen spiegelbildlich zur imaginären Achse."}),
          {}},
         {id, 2,
-         nl + nl + nl +
-             QStringLiteral("| Zähler ( s = jw ) | = [ 1 + ( - w / [ 0.05 / sec ] )² ]^1/2= [ 1 + ( w / [ 0.05 / sec ] "
-                            ")² ]^1/2") +
-             nl + nl +
-             QStringLiteral("Der Betragsverlauf des Zählerausdrucks gleicht dem einer Nullstelle bei   so = - "
-                            "0.05/sec,") +
-             nl + QStringLiteral("da durch das Quadrieren des Imaginärteil das Minuszeichen verschwindet.") + nl + nl +
-             nl + QStringLiteral("Der zugehörige Polygonzug beginnt im Diagramm am Punkt   [ 1E-4 / sec , 0 dB ],") + nl +
-             QStringLiteral("besitzt einen Knick nach oben bei  [ 0.05 / sec , 0 dB ]     und verläuft ") + nl +
-             QStringLiteral("zu hohen Frequenzen hin mit einer Steigung von + 20 dB / Dekade [ einfache Nullstelle ]."),
+         lines({"", "", "",
+                "| Zähler ( s = jw ) | = [ 1 + ( - w / [ 0.05 / sec ] )² ]^1/2= [ 1 + ( w / [ 0.05 / sec ] )² ]^1/2",
+                "",
+                "Der Betragsverlauf des Zählerausdrucks gleicht dem einer Nullstelle bei   so = - 0.05/sec,",
+                "da durch das Quadrieren des Imaginärteil das Minuszeichen verschwindet.",
+                "",
+                "",
+                "Der zugehörige Polygonzug beginnt im Diagramm am Punkt   [ 1E-4 / sec , 0 dB ],",
+                "besitzt einen Knick nach oben bei  [ 0.05 / sec , 0 dB ]     und verläuft ",
+                "zu hohen Frequenzen hin mit einer Steigung von + 20 dB / Dekade [ einfache Nullstelle ]."}),
          {magnitude(fuchsia, 2, -1, {{1E-4L, 0}, {0.05L, 0}, {5, 40}})}},
         {id, 3,
-         nl + nl + nl +
-             lines({"1 / | Nenner ( s = jw ) | = 1 / [ 1 + ( w / [ 0.05 / sec ] )² ]^1/2",
-                    "",
-                    "Das ist der Betragsverlauf einer einfachen Polstelle bei   sx = - 0.05/sec.",
-                    "",
-                    "",
-                    "Der zugehörige Polygonzug beginnt im Diagramm am Punkt   [ 1E-4 / sec , 0 dB ],",
-                    "besitzt einen Knick nach unten bei  [ 0.05 / sec , 0 dB ]     und verläuft "}) +
-             QStringLiteral("zu hohen Frequenzen hin mit einer Steigung von - 20 dB / Dekade [ einfache Polstelle ]."),
+         lines({"", "", "",
+                "1 / | Nenner ( s = jw ) | = 1 / [ 1 + ( w / [ 0.05 / sec ] )² ]^1/2",
+                "",
+                "Das ist der Betragsverlauf einer einfachen Polstelle bei   sx = - 0.05/sec.",
+                "",
+                "",
+                "Der zugehörige Polygonzug beginnt im Diagramm am Punkt   [ 1E-4 / sec , 0 dB ],",
+                "besitzt einen Knick nach unten bei  [ 0.05 / sec , 0 dB ]     und verläuft ",
+                "zu hohen Frequenzen hin mit einer Steigung von - 20 dB / Dekade [ einfache Polstelle ]."}),
          {magnitude(maroon, 2, 1, {{1E-4L, 0}, {0.05L, 0}, {5, -40}})}},
         {id, 4,
-         nl + nl + nl +
-             lines({"| G ( s = jw ) | = | Zähler ( s = jw ) | / | Nenner ( s = jw ) |",
-                    "",
-                    "                     = [ 1 + ( w / [ 0.05 / sec ] )² ]^1/2 / [ 1 + ( w / [ 0.05 / sec ] )² ]^1/2 "
-                    "= 1",
-                    "",
-                    "",
-                    "Im Diagramm werden die beiden Polygonzüge addiert: oberhalb von   0.05 / sec   heben sich die "
-                    "Steigungen von + 20 dB / Dekade und - 20 dB / Dekade gegenseitig auf.",
-                    ""}) +
-             QStringLiteral("Der Betrag ist bei allen Frequenzen gleich 1, der Gesamtfrequenzgang verläuft also "
-                            "waagerecht bei   0 dB."),
+         lines({"", "", "",
+                "| G ( s = jw ) | = | Zähler ( s = jw ) | / | Nenner ( s = jw ) |",
+                "",
+                "                     = [ 1 + ( w / [ 0.05 / sec ] )² ]^1/2 / [ 1 + ( w / [ 0.05 / sec ] )² ]^1/2 "
+                "= 1",
+                "",
+                "",
+                "Im Diagramm werden die beiden Polygonzüge addiert: oberhalb von   0.05 / sec   heben sich die "
+                "Steigungen von + 20 dB / Dekade und - 20 dB / Dekade gegenseitig auf.",
+                "",
+                "Der Betrag ist bei allen Frequenzen gleich 1, der Gesamtfrequenzgang verläuft also "
+                "waagerecht bei   0 dB."}),
          {magnitude(blue, 3, 0, {{1E-4L, 0}, {1000, 0}})}},
         {id, 5,
-         nl + nl + nl +
-             lines({"Phi{ Zähler ( s = jw ) } = arctan ( - w / [ 0.05 / sec ] ) = - arctan ( w / [ 0.05 / sec ] )",
-                    "",
-                    "Wegen des negativen Imaginärteils verläuft der Winkel des Zählerausdrucks wie der einer Polstelle "
-                    "bei   sx = - 0.05/sec :   er fällt von 0° bei tiefen auf - 90° bei hohen Frequenzen.",
-                    "",
-                    ""}) +
-             QStringLiteral("Der zugehörige Polygonzug verläuft bis   w = 0.1 · w1 = 5E-3 / sec   bei 0°, fällt dann "
-                            "mit - 45° / Dekade ( bei   w1 = 0.05 / sec   beträgt der Winkel - 45° ) und bleibt "
-                            "oberhalb von   w = 10 · w1 = 0.5 / sec   konstant bei - 90°."),
+         lines({"", "", "",
+                "Phi{ Zähler ( s = jw ) } = arctan ( - w / [ 0.05 / sec ] ) = - arctan ( w / [ 0.05 / sec ] )",
+                "",
+                "Wegen des negativen Imaginärteils verläuft der Winkel des Zählerausdrucks wie der einer Polstelle "
+                "bei   sx = - 0.05/sec :   er fällt von 0° bei tiefen auf - 90° bei hohen Frequenzen.",
+                "",
+                "",
+                "Der zugehörige Polygonzug verläuft bis   w = 0.1 · w1 = 5E-3 / sec   bei 0°, fällt dann "
+                "mit - 45° / Dekade ( bei   w1 = 0.05 / sec   beträgt der Winkel - 45° ) und bleibt "
+                "oberhalb von   w = 10 · w1 = 0.5 / sec   konstant bei - 90°."}),
          {phase(fuchsia, 2, -1, {{1E-4L, 0}, {5E-3L, 0}, {0.5L, -90}, {1000, -90}})}},
         {id, 6,
-         nl + nl + nl +
-             lines({"Phi{ Nenner ( s = jw ) } = arctan ( w / [ 0.05 / sec ] )",
-                    "",
-                    "Der Nennerausdruck geht mit umgekehrtem Vorzeichen in den Gesamtwinkel ein:",
-                    "",
-                    "Phi{ 1 / Nenner ( s = jw ) } = - Phi{ Nenner ( s = jw ) } = - arctan ( w / [ 0.05 / sec ] )",
-                    "",
-                    "",
-                    "Das ist der Winkelverlauf einer einfachen Polstelle bei   sx = - 0.05/sec :   der Polygonzug "
-                    "verläuft bis   5E-3 / sec   bei 0°, fällt mit - 45° / Dekade bis   0.5 / sec   auf - 90° und "
-                    "bleibt dann konstant.",
-                    ""}) +
-             QStringLiteral("Er ist deckungsgleich mit dem Polygonzug des Zählerausdrucks."),
+         lines({"", "", "",
+                "Phi{ Nenner ( s = jw ) } = arctan ( w / [ 0.05 / sec ] )",
+                "",
+                "Der Nennerausdruck geht mit umgekehrtem Vorzeichen in den Gesamtwinkel ein:",
+                "",
+                "Phi{ 1 / Nenner ( s = jw ) } = - Phi{ Nenner ( s = jw ) } = - arctan ( w / [ 0.05 / sec ] )",
+                "",
+                "",
+                "Das ist der Winkelverlauf einer einfachen Polstelle bei   sx = - 0.05/sec :   der Polygonzug "
+                "verläuft bis   5E-3 / sec   bei 0°, fällt mit - 45° / Dekade bis   0.5 / sec   auf - 90° und "
+                "bleibt dann konstant.",
+                "",
+                "Er ist deckungsgleich mit dem Polygonzug des Zählerausdrucks."}),
          {phase(maroon, 2, 2, {{1E-4L, 0}, {5E-3L, 0}, {0.5L, -90}, {1000, -90}})}},
         {id, 7,
-         nl + nl + nl +
-             lines({"Phi{ G ( s = jw ) } = Phi{ Zähler ( s = jw ) } - Phi{ Nenner ( s = jw ) }",
-                    "",
-                    "                         = - 2 · arctan ( w / [ 0.05 / sec ] )",
-                    "",
-                    "",
-                    "Die beiden Teilwinkel werden addiert: zwischen   5E-3 / sec   und   0.5 / sec   fällt der "
-                    "Gesamtwinkel mit - 90° / Dekade, bei der Eckkreisfrequenz   w1 = 0.05 / sec   beträgt er - 90°, "
-                    "oberhalb von   0.5 / sec   bleibt er konstant bei - 180°.",
-                    ""}) +
-             QStringLiteral("Der Betrag ist konstant, nur der Winkel hängt von der Frequenz ab: G ( s ) ist ein Allpass "
-                            "1. Ordnung."),
+         lines({"", "", "",
+                "Phi{ G ( s = jw ) } = Phi{ Zähler ( s = jw ) } - Phi{ Nenner ( s = jw ) }",
+                "",
+                "                         = - 2 · arctan ( w / [ 0.05 / sec ] )",
+                "",
+                "",
+                "Die beiden Teilwinkel werden addiert: zwischen   5E-3 / sec   und   0.5 / sec   fällt der "
+                "Gesamtwinkel mit - 90° / Dekade, bei der Eckkreisfrequenz   w1 = 0.05 / sec   beträgt er - 90°, "
+                "oberhalb von   0.5 / sec   bleibt er konstant bei - 180°.",
+                "",
+                "Der Betrag ist konstant, nur der Winkel hängt von der Frequenz ab: G ( s ) ist ein Allpass "
+                "1. Ordnung."}),
          {phase(blue, 3, 0, {{1E-4L, 0}, {5E-3L, 0}, {0.5L, -180}, {1000, -180}})}},
     };
 }
@@ -327,47 +237,48 @@ std::vector<InterimResult> results_06_06()
     const QString id = QStringLiteral("06_06");
     return {
         {id, 1,
-         nl + nl +
-             lines({"In jedem Linearfaktor wird die zugehörige Eckkreisfrequenz ausgeklammert:",
-                    "",
-                    "( s + 2E0 / sec )   = 2E0 / sec · ( 1 + s / [ 2E0 / sec ] )",
-                    "( s + 2E3 / sec )   = 2E3 / sec · ( 1 + s / [ 2E3 / sec ] )",
-                    "( s + 5E1 / sec )   = 5E1 / sec · ( 1 + s / [ 5E1 / sec ] )",
-                    "( s + 4E2 / sec )² = 1.6E5 / sec² · ( 1 + s / [ 4E2 / sec ] )²",
-                    "",
-                    "K = ( 2E2 / sec · 2E0 / sec · 2E3 / sec ) / ( 5E1 / sec · 1.6E5 / sec² ) = 8E5 / 8E6 = 1E-1",
-                    "",
-                    "                         ( 1 + s / [ 2E0 / sec ] ) · ( 1 + s / [ 2E3 / sec ] )",
-                    "G(s) = 1E-1 · ------------------------------------------------------------",
-                    "                         ( 1 + s / [ 5E1 / sec ] ) · ( 1 + s / [ 4E2 / sec ] )²",
-                    ""}) +
-             QStringLiteral("Die Konstante K ist dimensionslos:   | G ( w -> 0 ) | = K = 0.1   =>   - 20 dB ."),
+         lines({"", "",
+                "In jedem Linearfaktor wird die zugehörige Eckkreisfrequenz ausgeklammert:",
+                "",
+                "( s + 2E0 / sec )   = 2E0 / sec · ( 1 + s / [ 2E0 / sec ] )",
+                "( s + 2E3 / sec )   = 2E3 / sec · ( 1 + s / [ 2E3 / sec ] )",
+                "( s + 5E1 / sec )   = 5E1 / sec · ( 1 + s / [ 5E1 / sec ] )",
+                "( s + 4E2 / sec )² = 1.6E5 / sec² · ( 1 + s / [ 4E2 / sec ] )²",
+                "",
+                "K = ( 2E2 / sec · 2E0 / sec · 2E3 / sec ) / ( 5E1 / sec · 1.6E5 / sec² ) = 8E5 / 8E6 = 1E-1",
+                "",
+                "                         ( 1 + s / [ 2E0 / sec ] ) · ( 1 + s / [ 2E3 / sec ] )",
+                "G(s) = 1E-1 · ------------------------------------------------------------",
+                "                         ( 1 + s / [ 5E1 / sec ] ) · ( 1 + s / [ 4E2 / sec ] )²",
+                "",
+                "Die Konstante K ist dimensionslos:   | G ( w -> 0 ) | = K = 0.1   =>   - 20 dB ."}),
          {}},
         {id, 2,
-         nl + nl +
-             lines({"Die Eckkreisfrequenzen in der Reihenfolge steigender Frequenzen:",
-                    "",
-                    "wo_1 = 2E0 / sec :   einfache Nullstelle bei   so_1 = - 2E0 / sec",
-                    "wx_1 = 5E1 / sec :   einfache Polstelle bei   sx_1 = - 5E1 / sec",
-                    "wx_2 = 4E2 / sec :   doppelte Polstelle bei   sx_2 = - 4E2 / sec",
-                    "wo_2 = 2E3 / sec :   einfache Nullstelle bei   so_2 = - 2E3 / sec",
-                    ""}) +
-             QStringLiteral("An jeder Eckkreisfrequenz ändert sich die Steigung des Betragsfrequenzgangs je Vielfachheit "
-                            "um + 20 dB / Dekade ( Nullstelle ) oder um - 20 dB / Dekade ( Polstelle )."),
+         lines({"", "",
+                "Die Eckkreisfrequenzen in der Reihenfolge steigender Frequenzen:",
+                "",
+                "wo_1 = 2E0 / sec :   einfache Nullstelle bei   so_1 = - 2E0 / sec",
+                "wx_1 = 5E1 / sec :   einfache Polstelle bei   sx_1 = - 5E1 / sec",
+                "wx_2 = 4E2 / sec :   doppelte Polstelle bei   sx_2 = - 4E2 / sec",
+                "wo_2 = 2E3 / sec :   einfache Nullstelle bei   so_2 = - 2E3 / sec",
+                "",
+                "An jeder Eckkreisfrequenz ändert sich die Steigung des Betragsfrequenzgangs je Vielfachheit "
+                "um + 20 dB / Dekade ( Nullstelle ) oder um - 20 dB / Dekade ( Polstelle )."}),
          {}},
         {id, 3,
-         nl +
-             lines({"Bei tiefen Frequenzen gilt   | G ( j · 1E-1 / sec ) | = K = 0.1  =>  - 20 dB .",
-                    "Von dort aus ändert sich die Steigung an jeder Eckkreisfrequenz ( w in 1/sec ):",
-                    ""}) +
-             section_table("|G|", "dB",
-                           {{"0.1", "2", "0", "-20.000", "-20.000"},
-                            {"2", "50", "+20", "-20.000", "+7.959"},
-                            {"50", "400", "0", "+7.959", "+7.959"},
-                            {"400", "2E3", "-40", "+7.959", "-20.000"},
-                            {"2E3", "1E5", "-20", "-20.000", "-53.979"}}) +
-             nl + QStringLiteral("Pegeländerung eines Abschnitts = Steigung · Anzahl der Dekaden,") + nl +
-             QStringLiteral("z. B.   + 20 dB / Dekade · lg ( 50 / 2 ) = + 27.959 dB ."),
+         lines({"",
+                "Bei tiefen Frequenzen gilt   | G ( j · 1E-1 / sec ) | = K = 0.1  =>  - 20 dB .",
+                "Von dort aus ändert sich die Steigung an jeder Eckkreisfrequenz ( w in 1/sec ):",
+                "",
+                section_table("|G|", "dB",
+                              {{"0.1", "2", "0", "-20.000", "-20.000"},
+                               {"2", "50", "+20", "-20.000", "+7.959"},
+                               {"50", "400", "0", "+7.959", "+7.959"},
+                               {"400", "2E3", "-40", "+7.959", "-20.000"},
+                               {"2E3", "1E5", "-20", "-20.000", "-53.979"}}),
+                "",
+                "Pegeländerung eines Abschnitts = Steigung · Anzahl der Dekaden,",
+                "z. B.   + 20 dB / Dekade · lg ( 50 / 2 ) = + 27.959 dB ."}),
          {magnitude(blue, 3, 0, {{0.1L, -20}, {2, -20}, {50, 7.959L}, {400, 7.959L}, {2000, -20}, {1E5L, -53.979L}})},
          true},
         {id, 4,
@@ -440,12 +351,7 @@ std::vector<InterimResult> results_06_06()
 
 const std::vector<InterimResult>& results_lessons_5_6()
 {
-    static const std::vector<InterimResult> results = [] {
-        std::vector<InterimResult> all;
-        for (auto page : {results_05_13, results_06_02, results_06_04, results_06_06})
-            for (InterimResult& r : page())
-                all.push_back(std::move(r));
-        return all;
-    }();
+    static const std::vector<InterimResult> results =
+        result_text::join({results_05_13, results_06_02, results_06_04, results_06_06});
     return results;
 }

@@ -1,101 +1,53 @@
 // The interim results of the constructions of lessons 7 and 8: for every
 // step of pages 07_02 ... 08_03 the explanation shown in M_teilloes and the
 // solution polygons drawn into the chart, in drawing order.
-#include "construction/construction_data.h"
-
-#include <initializer_list>
-#include <utility>
+#include "construction/result_text.h"
 
 namespace {
 
-// Curve colours by role: blue for given and total curves, then one colour
-// per partial curve of a page.
-const QColor blue(0, 0, 255);
-const QColor fuchsia(255, 0, 255);
-const QColor maroon(128, 0, 0);
-const QColor red(255, 0, 0);
-const QColor teal(0, 128, 128);
-const QColor navy(0, 0, 128);
-const QColor olive(128, 128, 0);
+using namespace result_text;
 
-ResultDrawing mag(const QColor& color, int width, int shift, std::vector<Vertex> vertices)
+// The tables of the total angle name the partial angles behind each slope.
+QString phase_table(std::initializer_list<Section> sections)
 {
-    return {ResultDrawing::Magnitude, color, width, shift, std::move(vertices)};
-}
-
-ResultDrawing phase(const QColor& color, int width, int shift, std::vector<Vertex> vertices)
-{
-    return {ResultDrawing::Phase, color, width, shift, std::move(vertices)};
-}
-
-// A square around the point (freq; dB) of the magnitude diagram.
-ResultDrawing mark(const QColor& color, int width, long double freq, long double db)
-{
-    return {ResultDrawing::Mark, color, width, 0, {{freq, db}}};
-}
-
-// Memo lines joined by CR LF; an empty entry is an empty line, so a text
-// that starts with n empty entries starts with n line breaks.
-QString lines(std::initializer_list<QString> parts)
-{
-    QString text;
-    bool first = true;
-    for (const QString& p : parts) {
-        if (!first)
-            text += QStringLiteral("\r\n");
-        text += p;
-        first = false;
-    }
-    return text;
-}
-
-QString rule()
-{
-    return QString(129, QLatin1Char('-'));
-}
-
-// Section tables. The memo's font is proportional, so the columns sit on
-// its tab stops (every 80 pixels) rather than on counted blanks: the lower
-// and upper frequency, the slope, the values at both ends and a remark.
-// Every cell but the remark is narrower than one tab stop; the heading
-// "Frequenzbereich" covers the two frequency columns.
-QString row(const QString& from, const QString& to, const QString& slope, const QString& v1,
-            const QString& v2, const QString& remark)
-{
-    const QString tab = QStringLiteral("\t");
-    return from + tab + QStringLiteral("...  ") + to + tab + slope + tab + v1 + tab + v2 + tab + remark;
-}
-
-QString table(const QString& titles, const QString& units, std::initializer_list<QString> rows)
-{
-    QString text = titles + QStringLiteral("\r\n") + units + QStringLiteral("\r\n") + rule();
-    for (const QString& r : rows)
-        text += QStringLiteral("\r\n") + r;
-    return text;
-}
-
-QString phase_table(std::initializer_list<QString> rows)
-{
-    return table(QStringLiteral("Frequenzbereich\tSteigung\tPhi(w1)\tPhi(w2)\tbeteiligte Teilwinkel"),
-                 QStringLiteral("w1\t...  w2\t° / Dek\tGrad\tGrad\tmit Steigung in ° / Dek"), rows);
+    return section_table(QStringLiteral("Phi"), QStringLiteral("°"), sections, QStringLiteral("beteiligte Teilwinkel"),
+                         QStringLiteral("mit Steigung in ° / Dek"));
 }
 
 // `knick` names the end of the section whose break the remark explains.
-QString magnitude_table(const QString& knick, std::initializer_list<QString> rows)
+QString magnitude_table(const QString& knick, std::initializer_list<Section> sections)
 {
-    return table(QStringLiteral("Frequenzbereich\tSteigung\t|G(w1)|\t|G(w2)|\tKnick bei ") + knick,
-                 QStringLiteral("w1\t...  w2\tdB / Dek\tdB\tdB\tÄnderung : Ursache"), rows);
+    return section_table(QStringLiteral("|G|"), QStringLiteral("dB"), sections, QStringLiteral("Knick bei ") + knick,
+                         QStringLiteral("Änderung : Ursache"));
 }
 
-const QString summing_opening =
-    QStringLiteral("In der Tabelle sind sind die Abschnitte mit den zugehörigen Steigungen zusammengestellt.");
+// A partial angle as a polygon, from its equation: 0° up to `lower`, the
+// slope between `lower` and `upper` with the angle at the corner frequency,
+// and the end value above `upper`. The notes follow the bounds of the
+// first and the last piece.
+struct AnglePolygon {
+    QString equation;
+    QString lower;
+    QString upper;
+    QString slope;
+    QString corner;
+    QString at_corner;
+    QString end;
+    QString lower_note = {};
+    QString upper_note = {};
+};
 
-// The end value of a minimum-phase function follows from its final slope.
-QString end_value(const QString& final_slope, const QString& phi)
+QString angle_polygon(const AnglePolygon& a)
 {
-    return lines({QStringLiteral("Entsprechend der Steigung im Betragsfrequenzgang von ") + final_slope +
-                      QStringLiteral(" für w -> oo"),
-                  QStringLiteral("erhält man als Endwert beim Phasenwikel   Phi ( w -> oo ) = ") + phi});
+    const auto bound = [](const QString& w, const QString& note) {
+        return note.isEmpty() ? w : w + QStringLiteral("  ") + note;
+    };
+    return lines({QStringLiteral("Teilwinkel   Phi = ") + a.equation + QStringLiteral(" ,   als Polygonzug:"),
+                  QStringLiteral("     w <= ") + bound(a.lower, a.lower_note) + QStringLiteral(" :   Phi = 0°"),
+                  QStringLiteral("     ") + a.lower + QStringLiteral(" < w < ") + a.upper +
+                      QStringLiteral(" :   Steigung  ") + a.slope + QStringLiteral(" / Dekade,   Phi ( ") + a.corner +
+                      QStringLiteral(" ) = ") + a.at_corner,
+                  QStringLiteral("     w >= ") + bound(a.upper, a.upper_note) + QStringLiteral(" :   Phi = ") + a.end});
 }
 
 // ---------------------------------------------------------------- 07_02
@@ -121,10 +73,8 @@ std::vector<InterimResult> page_07_02()
                 "die Steigung ändert sich von  - 20 dB / Dekade  auf  - 40 dB / Dekade.",
                 "Ursache ist eine einfache Polstelle bei   sx_1 = - 5 ,   Eckkreisfrequenz   wx_1 = 5 .",
                 "",
-                "Teilwinkel   Phi = - arctan ( w / 5 ) ,   als Polygonzug:",
-                "     w <= 0.5  ( eine Dekade unter wx_1 ) :   Phi = 0°",
-                "     0.5 < w < 50 :   Steigung  - 45° / Dekade,   Phi ( wx_1 ) = - 45°",
-                "     w >= 50  ( eine Dekade über wx_1 ) :   Phi = - 90°"}),
+                angle_polygon({"- arctan ( w / 5 )", "0.5", "50", "- 45°", "wx_1", "- 45°", "- 90°",
+                               "( eine Dekade unter wx_1 )", "( eine Dekade über wx_1 )"})}),
          {phase(maroon, 2, 1, {{0.1L, 0}, {0.5L, 0}, {50, -90}, {1000, -90}})}},
         {"07_02", 3,
          lines({"", "",
@@ -132,21 +82,18 @@ std::vector<InterimResult> page_07_02()
                 "die Steigung ändert sich von  - 40 dB / Dekade  auf  - 20 dB / Dekade.",
                 "Ursache ist eine einfache Nullstelle bei   so_1 = - 50 ,   Eckkreisfrequenz   wo_1 = 50 .",
                 "",
-                "Teilwinkel   Phi = + arctan ( w / 50 ) ,   als Polygonzug:",
-                "     w <= 5 :   Phi = 0°",
-                "     5 < w < 500 :   Steigung  + 45° / Dekade,   Phi ( wo_1 ) = + 45°",
-                "     w >= 500 :   Phi = + 90°"}),
+                angle_polygon({"+ arctan ( w / 50 )", "5", "500", "+ 45°", "wo_1", "+ 45°", "+ 90°"})}),
          {phase(red, 2, -1, {{0.1L, 0}, {5, 0}, {500, 90}, {1000, 90}})}},
         {"07_02", 4,
-         lines({"", summing_opening, "",
-                phase_table({row("0.1", "0.5", "0", "-90", "-90", "keine ( I-Anteil konstant )"),
-                             row("0.5", "5", "-45", "-90", "-135", "wx_1 -45"),
-                             row("5", "50", "0", "-135", "-135", "wx_1 -45,  wo_1 +45"),
-                             row("50", "500", "+45", "-135", "-90", "wo_1 +45"),
-                             row("500", "1000", "0", "-90", "-90", "keine")}),
-                rule(),
-                end_value("- 20 dB / Dekade", "- 90°")}),
-         {phase(blue, 3, 0, {{0.1L, -90}, {0.5L, -90}, {5, -135}, {50, -135}, {500, -90}, {1000, -90}})}},
+         summing_step(sections_opening(), end_value("- 20 dB / Dekade", "- 90°"),
+                      phase_table({{"0.1", "0.5", "0", "-90", "-90", "keine ( I-Anteil konstant )"},
+                                   {"0.5", "5", "-45", "-90", "-135", "wx_1 -45"},
+                                   {"5", "50", "0", "-135", "-135", "wx_1 -45,  wo_1 +45"},
+                                   {"50", "500", "+45", "-135", "-90", "wo_1 +45"},
+                                   {"500", "1000", "0", "-90", "-90", "keine"}}),
+                      {}),
+         {phase(blue, 3, 0, {{0.1L, -90}, {0.5L, -90}, {5, -135}, {50, -135}, {500, -90}, {1000, -90}})},
+         true},
     };
 }
 
@@ -154,7 +101,7 @@ std::vector<InterimResult> page_07_02()
 
 std::vector<InterimResult> page_07_03()
 {
-    const std::vector<Vertex> magnitude = {
+    const std::vector<Vertex> asymptotes = {
         {1E-4L, 53.979L}, {0.01L, 13.979L}, {1, 13.979L}, {20, 40}, {1000, 40}};
     return {
         {"07_03", 1,
@@ -181,40 +128,44 @@ std::vector<InterimResult> page_07_03()
                 "",
                 "Die Hilfslinie verläuft von  [ 1E-4 , + 53.979 dB ]  bis  [ 0.05 , 0 dB ]  und endet",
                 "dort am unteren Rand des Betragsdiagramms."}),
-         {mag(fuchsia, 1, 3, {{1E-4L, 53.979L}, {0.05L, 0}}), mark(fuchsia, 1, 0.05L, 0)}},
+         {magnitude(fuchsia, 1, 3, {{1E-4L, 53.979L}, {0.05L, 0}}), mark(fuchsia, 1, 0.05L, 0)}},
         {"07_03", 3,
          lines({"",
-                "Bei tiefen Frequenzen bestimmt der I-Anteil den Verlauf: der Polygonzug beginnt",
-                "auf der Hilfslinie bei  [ 1E-4 , + 53.979 dB ]  mit  - 20 dB / Dekade.",
+                "Bei tiefen Frequenzen bestimmt der I-Anteil den Verlauf: der Polygonzug",
+                "beginnt auf der Hilfslinie bei  [ 1E-4 , + 53.979 dB ]  mit  - 20 dB / Dekade.",
                 "Jede einfache Nullstelle knickt ihn um  + 20 dB / Dekade  nach oben,",
                 "jede einfache Polstelle um  - 20 dB / Dekade  nach unten.",
                 "",
                 magnitude_table("w1",
-                                {row("1E-4", "0.01", "-20", "+53.979", "+13.979", "Beginn : I-Anteil"),
-                                 row("0.01", "1", "0", "+13.979", "+13.979", "+20 : Nullstelle wo_1"),
-                                 row("1", "20", "+20", "+13.979", "+40.000", "+20 : Nullstelle wo_2"),
-                                 row("20", "1000", "0", "+40.000", "+40.000", "-20 : Polstelle wx_1")}),
-                rule(),
+                                {{"1E-4", "0.01", "-20", "+53.979", "+13.979", "Beginn : I-Anteil"},
+                                 {"0.01", "1", "0", "+13.979", "+13.979", "+20 : Nullstelle wo_1"},
+                                 {"1", "20", "+20", "+13.979", "+40.000", "+20 : Nullstelle wo_2"},
+                                 {"20", "1000", "0", "+40.000", "+40.000", "-20 : Polstelle wx_1"}}),
+                "",
                 "| G ( j0.01 ) | = 0.05 / 0.01 = 5  =>  + 13.979 dB;",
-                "| G ( j20 ) |  =>  + 13.979 dB + 20 dB · log ( 20 / 1 ) = + 13.979 dB + 26.021 dB = + 40 dB"}),
-         {mag(blue, 3, 0, magnitude)}},
+                "| G ( j20 ) |  =>  + 13.979 dB + 20 dB · log ( 20 / 1 )",
+                "              = + 13.979 dB + 26.021 dB = + 40 dB"}),
+         {magnitude(blue, 3, 0, asymptotes)},
+         true},
         {"07_03", 4,
          lines({"",
-                "Für  s -> oo  gilt   G ( s ) -> 100 s² / s² = 100   =>   | G ( oo ) | = + 40 dB .",
-                "Oberhalb der letzten Eckkreisfrequenz  wx_1 = 20  verläuft der Betrag waagerecht",
-                "bei  + 40 dB.  Von dort wird der Polygonzug zu tiefen Frequenzen hin konstruiert;",
-                "jeder Knick wird dabei in umgekehrter Richtung durchlaufen.",
+                "Für  s -> oo  gilt   G ( s ) -> 100 s² / s² = 100  =>  | G ( oo ) | = + 40 dB .",
+                "Oberhalb der letzten Eckkreisfrequenz  wx_1 = 20  verläuft der Betrag",
+                "waagerecht bei  + 40 dB.  Von dort wird der Polygonzug zu tiefen Frequenzen",
+                "hin konstruiert; jeder Knick wird dabei in umgekehrter Richtung durchlaufen.",
                 "",
                 magnitude_table("w2",
-                                {row("20", "1000", "0", "+40.000", "+40.000", "Ende : G ( oo ) = 100"),
-                                 row("1", "20", "+20", "+13.979", "+40.000", "-20 : Polstelle wx_1"),
-                                 row("0.01", "1", "0", "+13.979", "+13.979", "+20 : Nullstelle wo_2"),
-                                 row("1E-4", "0.01", "-20", "+53.979", "+13.979", "+20 : Nullstelle wo_1")}),
-                rule(),
-                "Dieser Weg ist nur praktikabel, wenn Zähler- und Nennerpolynom den gleichen Grad",
-                "besitzen ( hier beide 2 ): nur dann strebt  | G ( jw ) |  für  w -> oo  gegen einen",
-                "endlichen Wert ungleich null.  Das Ergebnis stimmt mit dem der 3. Teilaufgabe überein."}),
-         {mag(blue, 3, 0, magnitude)}},
+                                {{"20", "1000", "0", "+40.000", "+40.000", "Ende : G ( oo ) = 100"},
+                                 {"1", "20", "+20", "+13.979", "+40.000", "-20 : Polstelle wx_1"},
+                                 {"0.01", "1", "0", "+13.979", "+13.979", "+20 : Nullstelle wo_2"},
+                                 {"1E-4", "0.01", "-20", "+53.979", "+13.979", "+20 : Nullstelle wo_1"}}),
+                "",
+                "Dieser Weg ist nur praktikabel, wenn Zähler- und Nennerpolynom",
+                "den gleichen Grad besitzen ( hier beide 2 ): nur dann strebt  | G ( jw ) |",
+                "für  w -> oo  gegen einen endlichen Wert ungleich null.",
+                "Das Ergebnis stimmt mit dem der 3. Teilaufgabe überein."}),
+         {magnitude(blue, 3, 0, asymptotes)},
+         true},
         {"07_03", 5,
          lines({"", "",
                 "Der I-Anteil   Gi ( jw ) = 0.05 / ( jw )   hat bei allen Frequenzen den Winkel",
@@ -228,44 +179,33 @@ std::vector<InterimResult> page_07_03()
                 "Der erste Knick bei  w = 0.01  führt nach oben ( um + 20 dB / Dekade ):",
                 "einfache Nullstelle bei   so_1 = - 0.01 ,   wo_1 = 0.01 .",
                 "",
-                "Teilwinkel   Phi = + arctan ( w / 0.01 ) ,   als Polygonzug:",
-                "     w <= 1E-3 :   Phi = 0°",
-                "     1E-3 < w < 0.1 :   Steigung  + 45° / Dekade,   Phi ( wo_1 ) = + 45°",
-                "     w >= 0.1 :   Phi = + 90°"}),
+                angle_polygon({"+ arctan ( w / 0.01 )", "1E-3", "0.1", "+ 45°", "wo_1", "+ 45°", "+ 90°"})}),
          {phase(maroon, 2, -2, {{1E-4L, 0}, {1E-3L, 0}, {0.1L, 90}, {1000, 90}})}},
         {"07_03", 7,
          lines({"", "",
                 "Der zweite Knick bei  w = 1  führt ebenfalls nach oben ( um + 20 dB / Dekade ):",
                 "einfache Nullstelle bei   so_2 = - 1 ,   wo_2 = 1 .",
                 "",
-                "Teilwinkel   Phi = + arctan ( w / 1 ) ,   als Polygonzug:",
-                "     w <= 0.1 :   Phi = 0°",
-                "     0.1 < w < 10 :   Steigung  + 45° / Dekade,   Phi ( wo_2 ) = + 45°",
-                "     w >= 10 :   Phi = + 90°"}),
+                angle_polygon({"+ arctan ( w / 1 )", "0.1", "10", "+ 45°", "wo_2", "+ 45°", "+ 90°"})}),
          {phase(red, 2, 0, {{1E-4L, 0}, {0.1L, 0}, {10, 90}, {1000, 90}})}},
         {"07_03", 8,
          lines({"", "",
                 "Der dritte Knick bei  w = 20  führt nach unten ( um - 20 dB / Dekade ):",
                 "einfache Polstelle bei   sx_1 = - 20 ,   wx_1 = 20 .",
                 "",
-                "Teilwinkel   Phi = - arctan ( w / 20 ) ,   als Polygonzug:",
-                "     w <= 2 :   Phi = 0°",
-                "     2 < w < 200 :   Steigung  - 45° / Dekade,   Phi ( wx_1 ) = - 45°",
-                "     w >= 200 :   Phi = - 90°"}),
+                angle_polygon({"- arctan ( w / 20 )", "2", "200", "- 45°", "wx_1", "- 45°", "- 90°"})}),
          {phase(teal, 2, 1, {{1E-4L, 0}, {2, 0}, {200, -90}, {1000, -90}})}},
         {"07_03", 9,
-         lines({"", summing_opening, "",
-                phase_table({row("1E-4", "1E-3", "0", "-90", "-90", "keine ( I-Anteil konstant )"),
-                             row("1E-3", "0.1", "+45", "-90", "0", "wo_1 +45"),
-                             row("0.1", "2", "+45", "0", "+58.546", "wo_2 +45"),
-                             row("2", "10", "0", "+58.546", "+58.546", "wo_2 +45,  wx_1 -45"),
-                             row("10", "200", "-45", "+58.546", "0", "wx_1 -45"),
-                             row("200", "1000", "0", "0", "0", "keine")}),
-                rule(),
-                "Phi ( 2 ) = 0° + 45° · log ( 2 / 0.1 ) = + 58.546°",
-                "",
-                end_value("0 dB / Dekade", "0°")}),
-         {phase(blue, 3, 0, {{1E-4L, -90}, {1E-3L, -90}, {2, 58.546L}, {10, 58.546L}, {200, 0}, {1000, 0}})}},
+         summing_step(sections_opening(), end_value("0 dB / Dekade", "0°"),
+                      phase_table({{"1E-4", "1E-3", "0", "-90", "-90", "keine ( I-Anteil konstant )"},
+                                   {"1E-3", "0.1", "+45", "-90", "0", "wo_1 +45"},
+                                   {"0.1", "2", "+45", "0", "+58.546", "wo_2 +45"},
+                                   {"2", "10", "0", "+58.546", "+58.546", "wo_2 +45,  wx_1 -45"},
+                                   {"10", "200", "-45", "+58.546", "0", "wx_1 -45"},
+                                   {"200", "1000", "0", "0", "0", "keine"}}),
+                      {"Phi ( 2 ) = 0° + 45° · log ( 2 / 0.1 ) = + 58.546°"}),
+         {phase(blue, 3, 0, {{1E-4L, -90}, {1E-3L, -90}, {2, 58.546L}, {10, 58.546L}, {200, 0}, {1000, 0}})},
+         true},
     };
 }
 
@@ -275,7 +215,7 @@ std::vector<InterimResult> page_07_04()
 {
     // The magnitude asymptotes, drawn again with the partial angles of the
     // breaks they explain.
-    const std::vector<Vertex> magnitude = {{0.01L, -40}, {0.2L, 12.041L}, {5, 12.041L}, {100, -40}};
+    const std::vector<Vertex> asymptotes = {{0.01L, -40}, {0.2L, 12.041L}, {5, 12.041L}, {100, -40}};
     return {
         {"07_04", 1,
          lines({"",
@@ -304,22 +244,25 @@ std::vector<InterimResult> page_07_04()
                 "",
                 "Die Hilfslinie verläuft von  [ 0.01 , - 40 dB ]  bis  [ 1 , + 40 dB ]  und endet",
                 "dort am oberen Rand des Betragsdiagramms."}),
-         {mag(fuchsia, 1, -3, {{0.01L, -40}, {1, 40}}), mark(fuchsia, 1, 1, 40)}},
+         {magnitude(fuchsia, 1, -3, {{0.01L, -40}, {1, 40}}), mark(fuchsia, 1, 1, 40)}},
         {"07_04", 3,
          lines({"",
-                "Bei tiefen Frequenzen bestimmt der doppelte D-Anteil den Verlauf: der Polygonzug",
-                "beginnt auf der Hilfslinie bei  [ 0.01 , - 40 dB ]  mit  + 40 dB / Dekade.",
+                "Bei tiefen Frequenzen bestimmt der doppelte D-Anteil den Verlauf:",
+                "der Polygonzug beginnt auf der Hilfslinie bei  [ 0.01 , - 40 dB ]",
+                "mit  + 40 dB / Dekade.",
                 "Jede doppelte Polstelle knickt ihn um  - 40 dB / Dekade  nach unten.",
                 "Der Allpass ändert den Betrag nicht ( | ( 1 - jw ) / ( 1 + jw ) | = 1 ).",
                 "",
                 magnitude_table("w1",
-                                {row("0.01", "0.2", "+40", "-40.000", "+12.041", "Beginn : D-Anteil ( doppelt )"),
-                                 row("0.2", "5", "0", "+12.041", "+12.041", "-40 : Doppelpol wx_1"),
-                                 row("5", "100", "-40", "+12.041", "-40.000", "-40 : Doppelpol wx_2")}),
-                rule(),
+                                {{"0.01", "0.2", "+40", "-40.000", "+12.041", "Beginn : D-Anteil ( doppelt )"},
+                                 {"0.2", "5", "0", "+12.041", "+12.041", "-40 : Doppelpol wx_1"},
+                                 {"5", "100", "-40", "+12.041", "-40.000", "-40 : Doppelpol wx_2"}}),
+                "",
                 "| G ( j0.2 ) | = 100 · 0.2² = 4   =>   + 12.041 dB;",
-                "| G ( j100 ) |   =>   + 12.041 dB - 40 dB · log ( 100 / 5 ) = + 12.041 dB - 52.041 dB = - 40 dB"}),
-         {mag(blue, 3, 0, magnitude)}},
+                "| G ( j100 ) |   =>   + 12.041 dB - 40 dB · log ( 100 / 5 )",
+                "                 = + 12.041 dB - 52.041 dB = - 40 dB"}),
+         {magnitude(blue, 3, 0, asymptotes)},
+         true},
         {"07_04", 4,
          lines({"", "",
                 "Die doppelte Nullstelle im Ursprung ( D-Anteil  100 · s² ) liefert für  s = jw :",
@@ -344,37 +287,30 @@ std::vector<InterimResult> page_07_04()
                 "Der erste Knick im Betragsfrequenzgang ( bei w = 0.2, um - 40 dB / Dekade ) entsteht",
                 "durch die doppelte Polstelle   sx_1 = - 0.2 ,   wx_1 = 0.2 .",
                 "",
-                "Teilwinkel   Phi = - 2 · arctan ( w / 0.2 ) ,   als Polygonzug:",
-                "     w <= 0.02 :   Phi = 0°",
-                "     0.02 < w < 2 :   Steigung  - 90° / Dekade,   Phi ( wx_1 ) = - 90°",
-                "     w >= 2 :   Phi = - 180°"}),
-         {mag(blue, 3, 0, magnitude), phase(red, 2, 0, {{0.01L, 0}, {0.02L, 0}, {2, -180}, {100, -180}})}},
+                angle_polygon({"- 2 · arctan ( w / 0.2 )", "0.02", "2", "- 90°", "wx_1", "- 90°", "- 180°"})}),
+         {magnitude(blue, 3, 0, asymptotes), phase(red, 2, 0, {{0.01L, 0}, {0.02L, 0}, {2, -180}, {100, -180}})}},
         {"07_04", 7,
          lines({"", "",
                 "Der zweite Knick im Betragsfrequenzgang ( bei w = 5, um - 40 dB / Dekade ) entsteht",
                 "durch die doppelte Polstelle   sx_2 = - 5 ,   wx_2 = 5 .",
                 "",
-                "Teilwinkel   Phi = - 2 · arctan ( w / 5 ) ,   als Polygonzug:",
-                "     w <= 0.5 :   Phi = 0°",
-                "     0.5 < w < 50 :   Steigung  - 90° / Dekade,   Phi ( wx_2 ) = - 90°",
-                "     w >= 50 :   Phi = - 180°"}),
-         {mag(blue, 3, 0, magnitude), phase(navy, 2, 0, {{0.01L, 0}, {0.5L, 0}, {50, -180}, {100, -180}})}},
+                angle_polygon({"- 2 · arctan ( w / 5 )", "0.5", "50", "- 90°", "wx_2", "- 90°", "- 180°"})}),
+         {magnitude(blue, 3, 0, asymptotes), phase(navy, 2, 0, {{0.01L, 0}, {0.5L, 0}, {50, -180}, {100, -180}})}},
         {"07_04", 8,
-         lines({"", summing_opening, "",
-                phase_table({row("0.01", "0.02", "0", "+180", "+180", "keine ( D-Anteil konstant )"),
-                             row("0.02", "0.1", "-90", "+180", "+117.09", "wx_1 -90"),
-                             row("0.1", "0.5", "-180", "+117.09", "-8.72", "AP -90,  wx_1 -90"),
-                             row("0.5", "2", "-270", "-8.72", "-171.28", "AP -90,  wx_1 -90,  wx_2 -90"),
-                             row("2", "10", "-180", "-171.28", "-297.09", "AP -90,  wx_2 -90"),
-                             row("10", "50", "-90", "-297.09", "-360", "wx_2 -90"),
-                             row("50", "100", "0", "-360", "-360", "keine")}),
-                rule(),
-                "Bei einer Funktion mit Allpass lässt sich der Endwert des Phasenwinkels NICHT",
-                "aus der Endsteigung des Betragsfrequenzgangs ablesen:",
-                "eine minimalphasige Funktion mit  - 40 dB / Dekade  für  w -> oo  hätte den Endwert",
-                "+ 180° - 2 · 180° = - 180° .  Der Allpass verschiebt den Winkel um weitere - 180°,",
-                "ohne den Betrag zu verändern:   Phi ( w -> oo ) = - 360°"}),
-         {mag(blue, 3, 0, magnitude),
+         summing_step(sections_opening(), {},
+                      phase_table({{"0.01", "0.02", "0", "+180", "+180", "keine ( D-Anteil konstant )"},
+                                   {"0.02", "0.1", "-90", "+180", "+117.09", "wx_1 -90"},
+                                   {"0.1", "0.5", "-180", "+117.09", "-8.72", "AP -90,  wx_1 -90"},
+                                   {"0.5", "2", "-270", "-8.72", "-171.28", "AP -90,  wx_1 -90,  wx_2 -90"},
+                                   {"2", "10", "-180", "-171.28", "-297.09", "AP -90,  wx_2 -90"},
+                                   {"10", "50", "-90", "-297.09", "-360", "wx_2 -90"},
+                                   {"50", "100", "0", "-360", "-360", "keine"}}),
+                      {"Bei einer Funktion mit Allpass lässt sich der Endwert des Phasenwinkels NICHT",
+                       "aus der Endsteigung des Betragsfrequenzgangs ablesen:",
+                       "eine minimalphasige Funktion mit  - 40 dB / Dekade  für  w -> oo  hätte den",
+                       "Endwert + 180° - 2 · 180° = - 180° .  Der Allpass verschiebt den Winkel um",
+                       "weitere - 180°, ohne den Betrag zu verändern:   Phi ( w -> oo ) = - 360°"}),
+         {magnitude(blue, 3, 0, asymptotes),
           phase(blue, 3, 0,
                 {{0.01L, 180},
                  {0.02L, 180},
@@ -383,7 +319,8 @@ std::vector<InterimResult> page_07_04()
                  {2, -171.3L},
                  {10, -297.09L},
                  {50, -360},
-                 {100, -360}})}},
+                 {100, -360}})},
+         true},
     };
 }
 
@@ -401,7 +338,7 @@ std::vector<InterimResult> page_08_01()
                 "",
                 "Die Hilfslinie geht mit  - 20 dB / Dekade  durch den gegebenen Punkt",
                 "[ w = 0.1 ;  | G | = 10  =>  + 20 dB ] :   bei  w = 0.01  + 40 dB,   bei  w = 1000  - 60 dB."}),
-         {phase(fuchsia, 2, 3, {{0.01L, -90}, {1E5L, -90}}), mag(fuchsia, 1, 0, {{0.01L, 40}, {1000, -60}})}},
+         {phase(fuchsia, 2, 3, {{0.01L, -90}, {1E5L, -90}}), magnitude(fuchsia, 1, 0, {{0.01L, 40}, {1000, -60}})}},
         {"08_01", 2,
          lines({"", "",
                 "Ab  w = 0.1  steigt der Phasenwinkel mit  + 45° / Dekade  an.",
@@ -442,17 +379,19 @@ std::vector<InterimResult> page_08_01()
          {phase(navy, 2, 3, {{0.01L, 0}, {100, 0}, {1E4L, -90}, {1E5L, -90}})}},
         {"08_01", 6,
          lines({"",
-                "Der Betragsfrequenzgang beginnt auf der Hilfslinie des I-Anteils bei  [ 0.01 , + 40 dB ].",
-                "An den Eckkreisfrequenzen ändert sich die Steigung um  + 20 dB / Dekade  ( Nullstelle )",
-                "oder  - 20 dB / Dekade  ( Polstelle ):",
+                "Der Betragsfrequenzgang beginnt auf der Hilfslinie des I-Anteils",
+                "bei  [ 0.01 , + 40 dB ].",
+                "An den Eckkreisfrequenzen ändert sich die Steigung um  + 20 dB / Dekade",
+                "( Nullstelle ) oder  - 20 dB / Dekade  ( Polstelle ):",
                 "",
                 magnitude_table("w1",
-                                {row("0.01", "1", "-20", "+40", "0", "Beginn : I-Anteil"),
-                                 row("1", "10", "0", "0", "0", "+20 : Nullstelle wo_1"),
-                                 row("10", "100", "-20", "0", "-20", "-20 : Polstelle wx_1"),
-                                 row("100", "1000", "0", "-20", "-20", "+20 : Nullstelle wo_2"),
-                                 row("1000", "1E5", "-20", "-20", "-60", "-20 : Polstelle wx_2")})}),
-         {mag(blue, 3, 0, {{0.01L, 40}, {1, 0}, {10, 0}, {100, -20}, {1000, -20}, {1E5L, -60}})}},
+                                {{"0.01", "1", "-20", "+40", "0", "Beginn : I-Anteil"},
+                                 {"1", "10", "0", "0", "0", "+20 : Nullstelle wo_1"},
+                                 {"10", "100", "-20", "0", "-20", "-20 : Polstelle wx_1"},
+                                 {"100", "1000", "0", "-20", "-20", "+20 : Nullstelle wo_2"},
+                                 {"1000", "1E5", "-20", "-20", "-60", "-20 : Polstelle wx_2"}})}),
+         {magnitude(blue, 3, 0, {{0.01L, 40}, {1, 0}, {10, 0}, {100, -20}, {1000, -20}, {1E5L, -60}})},
+         true},
         {"08_01", 7,
          lines({"", "",
                 "Bei  w = 0.1  liegen alle Knicke noch darüber, der Betrag ist der des I-Anteils:",
@@ -512,28 +451,27 @@ std::vector<InterimResult> page_08_02()
                "0°  bis  w = 1E2,   + 45° / Dekade,   + 90°  oberhalb von  w = 1E4"),
          {phase(olive, 2, 0, {{1E-5L, 0}, {100, 0}, {1E4L, 90}, {1E5L, 90}})}},
         {"08_02", 8,
-         lines({"",
-                "In der Tabelle sind sind die Abschnitte des Phasenwinkelverlaufs mit den zugehörigen "
-                "Steigungen zusammengestellt.",
-                "",
-                phase_table({row("1E-5", "1E-4", "0", "0", "0", "keine"),
-                             row("1E-4", "1E-3", "+45", "0", "+45", "wo_1 +45"),
-                             row("1E-3", "1E-2", "-45", "+45", "0", "wo_1 +45,  wx_1 -90"),
-                             row("1E-2", "0.1", "0", "0", "0", "wx_1 -90,  wo_2 +90"),
-                             row("0.1", "1", "0", "0", "0", "wo_2 +90,  wx_2 -90"),
-                             row("1", "10", "0", "0", "0", "wx_2 -90,  wo_3 +90"),
-                             row("10", "100", "0", "0", "0", "wo_3 +90,  wx_3 -90"),
-                             row("100", "1E3", "-45", "0", "-45", "wx_3 -90,  wo_4 +45"),
-                             row("1E3", "1E4", "+45", "-45", "0", "wo_4 +45"),
-                             row("1E4", "1E5", "0", "0", "0", "keine")}),
-                rule(),
-                "Zwischen  1E-2  und  1E2  heben sich die Teilwinkel der Doppelpole und der doppelten",
-                "Nullstellen gegenseitig auf.  Es bleiben ein Höcker von  + 45°  bei  w = 1E-3  und",
-                "eine Senke von  - 45°  bei  w = 1E3.",
-                "Zähler und Nenner haben den gleichen Grad ( 6 ): passend zur Endsteigung von",
-                "0 dB / Dekade  ist der Endwert   Phi ( w -> oo ) = 0° ."}),
+         summing_step("In der Tabelle sind sind die Abschnitte des Phasenwinkelverlaufs mit den zugehörigen "
+                      "Steigungen zusammengestellt.",
+                      {},
+                      phase_table({{"1E-5", "1E-4", "0", "0", "0", "keine"},
+                                   {"1E-4", "1E-3", "+45", "0", "+45", "wo_1 +45"},
+                                   {"1E-3", "1E-2", "-45", "+45", "0", "wo_1 +45,  wx_1 -90"},
+                                   {"1E-2", "0.1", "0", "0", "0", "wx_1 -90,  wo_2 +90"},
+                                   {"0.1", "1", "0", "0", "0", "wo_2 +90,  wx_2 -90"},
+                                   {"1", "10", "0", "0", "0", "wx_2 -90,  wo_3 +90"},
+                                   {"10", "100", "0", "0", "0", "wo_3 +90,  wx_3 -90"},
+                                   {"100", "1E3", "-45", "0", "-45", "wx_3 -90,  wo_4 +45"},
+                                   {"1E3", "1E4", "+45", "-45", "0", "wo_4 +45"},
+                                   {"1E4", "1E5", "0", "0", "0", "keine"}}),
+                      {"Zwischen  1E-2  und  1E2  heben sich die Teilwinkel der Doppelpole und der",
+                       "doppelten Nullstellen gegenseitig auf.  Es bleiben ein Höcker von  + 45°",
+                       "bei  w = 1E-3  und eine Senke von  - 45°  bei  w = 1E3.",
+                       "Zähler und Nenner haben den gleichen Grad ( 6 ): passend zur Endsteigung",
+                       "von 0 dB / Dekade  ist der Endwert   Phi ( w -> oo ) = 0° ."}),
          {phase(blue, 3, 0,
-                {{1E-5L, 0}, {1E-4L, 0}, {1E-3L, 45}, {0.01L, 0}, {100, 0}, {1000, -45}, {1E4L, 0}, {1E5L, 0}})}},
+                {{1E-5L, 0}, {1E-4L, 0}, {1E-3L, 45}, {0.01L, 0}, {100, 0}, {1000, -45}, {1E4L, 0}, {1E5L, 0}})},
+         true},
         {"08_02", 9,
          lines({"", "",
                 "Bei tiefen Frequenzen gilt   | G ( w -> 0 ) | = K = - 10 dB   =>   K = 10^( - 10 / 20 ) = 0.31623",
@@ -601,12 +539,7 @@ std::vector<InterimResult> page_08_03()
 
 const std::vector<InterimResult>& results_lessons_7_8()
 {
-    static const std::vector<InterimResult> results = [] {
-        std::vector<InterimResult> all;
-        for (auto page : {page_07_02, page_07_03, page_07_04, page_08_01, page_08_02, page_08_03})
-            for (InterimResult& r : page())
-                all.push_back(std::move(r));
-        return all;
-    }();
+    static const std::vector<InterimResult> results =
+        result_text::join({page_07_02, page_07_03, page_07_04, page_08_01, page_08_02, page_08_03});
     return results;
 }

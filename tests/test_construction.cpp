@@ -431,11 +431,11 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("lastRow");
         QTest::newRow("06_02") << "06_02" << 4 << "- 40 dB / Dekade" << "- 180°" << 5
-                               << "     1E5  ...  1E6              0        -180        -180";
+                               << "  1E5  ...  1E6          0      -180      -180";
         QTest::newRow("06_04") << "06_04" << 4 << "- 60 dB / Dekade" << "- 270°" << 7
-                               << "     500  ...  1000             0     -270.00     -270.00";
+                               << "  500  ...  1000         0   -270.00   -270.00";
         QTest::newRow("06_06") << "06_06" << 8 << "- 20 dB / Dekade" << "- 90°" << 9
-                               << "     2E4  ...  1E5              0     -90.000     -90.000";
+                               << "  2E4  ...  1E5          0   -90.000   -90.000";
     }
 
     void summingStepsTabulateTheSections()

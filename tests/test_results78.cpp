@@ -5,9 +5,9 @@
 #include "construction/Uallgemein.h"
 #include "construction/construction_data.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -17,13 +17,9 @@ using Op = platform::CanvasOp;
 
 namespace {
 
-const QColor blue(0, 0, 255);
-const QColor fuchsia(255, 0, 255);
-const QColor maroon(128, 0, 0);
-const QColor red(255, 0, 0);
-const QColor teal(0, 128, 128);
-const QColor navy(0, 0, 128);
-const QColor olive(128, 128, 0);
+const QColor blue(0, 0, 255), fuchsia(255, 0, 255), maroon(128, 0, 0), red(255, 0, 0), teal(0, 128, 128),
+    navy(0, 0, 128), olive(128, 128, 0);
+const QString rule(129, QLatin1Char('-'));
 
 struct PageSetup {
     const char* id;
@@ -208,9 +204,10 @@ QString describe(const Op& op)
 
 const InterimResult* result(const QString& id, int step)
 {
-    for (const InterimResult& r : results_lessons_7_8())
-        if (r.id == id && r.step == step)
-            return &r;
+    for (const auto* list : {&results_lessons_5_6(), &results_lessons_7_8()})
+        for (const InterimResult& r : *list)
+            if (r.id == id && r.step == step)
+                return &r;
     return nullptr;
 }
 
@@ -219,22 +216,52 @@ struct Section {
     double from, to, slope, v1, v2;
 };
 
-// The rows of the section table in a text: tab-separated lines whose first
-// five cells are numbers (the upper frequency comes as "...  to").
+// A table in a result text: the column titles, the units, and the rows
+// between the rule under them and the next empty line.
+struct Table {
+    QString titles;
+    QString units;
+    QStringList rows;
+};
+
+std::vector<Table> tables(const QString& text)
+{
+    std::vector<Table> out;
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        if (lines[i] != rule)
+            continue;
+        Table t{lines[i - 2], lines[i - 1], {}};
+        for (qsizetype r = i + 1; r < lines.size() && !lines[r].isEmpty(); ++r)
+            t.rows << lines[r];
+        out.push_back(t);
+    }
+    return out;
+}
+
+// The figures of a row: "from  ...  to  slope  start  end  remark".
 std::vector<Section> sections(const QString& text)
 {
     std::vector<Section> out;
-    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
-        const QStringList cells = line.split(QLatin1Char('\t'));
-        if (cells.size() < 6 || !cells[1].startsWith(QLatin1String("...  ")))
-            continue;
-        bool ok[5];
-        const Section s{cells[0].toDouble(&ok[0]), cells[1].mid(5).toDouble(&ok[1]), cells[2].toDouble(&ok[2]),
-                        cells[3].toDouble(&ok[3]), cells[4].toDouble(&ok[4])};
-        if (ok[0] && ok[1] && ok[2] && ok[3] && ok[4])
-            out.push_back(s);
-    }
+    for (const Table& t : tables(text))
+        for (const QString& row : t.rows) {
+            const QStringList cells = row.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (cells.size() < 6 || cells[1] != QLatin1String("..."))
+                continue;
+            bool ok[5];
+            const Section s{cells[0].toDouble(&ok[0]), cells[2].toDouble(&ok[1]), cells[3].toDouble(&ok[2]),
+                            cells[4].toDouble(&ok[3]), cells[5].toDouble(&ok[4])};
+            if (ok[0] && ok[1] && ok[2] && ok[3] && ok[4])
+                out.push_back(s);
+        }
     return out;
+}
+
+// The column where the last occurrence of `title` in a line ends.
+qsizetype endOf(const QString& line, const QString& title)
+{
+    const qsizetype at = line.lastIndexOf(title);
+    return at < 0 ? -1 : at + title.size();
 }
 
 } // namespace
@@ -399,39 +426,39 @@ private slots:
 
     void summingSteps()
     {
-        const QString opening =
-            QStringLiteral("In der Tabelle sind sind die Abschnitte mit den zugehörigen Steigungen zusammengestellt.");
-        for (const auto& [id, step] : {std::pair("07_02", 4), std::pair("07_03", 9), std::pair("07_04", 8)})
-            QVERIFY(result(id, step)->text.trimmed().startsWith(opening + QStringLiteral("\r\n")));
-        QVERIFY(result("08_02", 8)->text.trimmed().startsWith(
-            QStringLiteral("In der Tabelle sind sind die Abschnitte des Phasenwinkelverlaufs mit den zugehörigen "
-                           "Steigungen zusammengestellt.\r\n")));
-
-        const QString rule(129, QLatin1Char('-'));
-        const QString heading = QStringLiteral("Frequenzbereich\tSteigung\tPhi(w1)\tPhi(w2)\t");
-        for (const auto& [id, step] : {std::pair("07_02", 4), std::pair("07_03", 9), std::pair("07_04", 8),
-                                       std::pair("08_02", 8)}) {
-            const QStringList lines = result(id, step)->text.split(QStringLiteral("\r\n"));
-            qsizetype h = 0;
-            while (h < lines.size() && !lines[h].startsWith(heading))
-                ++h;
-            QVERIFY(h > 0 && h + 2 < lines.size());
-            QCOMPARE(lines[h + 2], rule);
-        }
-
-        // Without an all-pass the end value follows from the final slope.
-        QVERIFY(result("07_02", 4)->text.endsWith(
+        const QString opening = QStringLiteral(
+            "\r\nIn der Tabelle sind sind die Abschnitte mit den zugehörigen Steigungen zusammengestellt.\r\n");
+        // Without an all-pass the end value follows from the final slope and
+        // comes right after the opening.
+        QVERIFY(result("07_02", 4)->text.startsWith(
+            opening +
             QStringLiteral("Entsprechend der Steigung im Betragsfrequenzgang von - 20 dB / Dekade für w -> oo\r\n"
-                           "erhält man als Endwert beim Phasenwikel   Phi ( w -> oo ) = - 90°")));
-        QVERIFY(result("07_03", 9)->text.endsWith(
+                           "erhält man als Endwert beim Phasenwikel   Phi ( w -> oo ) = - 90°\r\n\r\n")));
+        QVERIFY(result("07_03", 9)->text.startsWith(
+            opening +
             QStringLiteral("Entsprechend der Steigung im Betragsfrequenzgang von 0 dB / Dekade für w -> oo\r\n"
-                           "erhält man als Endwert beim Phasenwikel   Phi ( w -> oo ) = 0°")));
+                           "erhält man als Endwert beim Phasenwikel   Phi ( w -> oo ) = 0°\r\n\r\n")));
         // With the all-pass of 07_04 it does not.
         const QString allpass = result("07_04", 8)->text;
+        QVERIFY(allpass.startsWith(opening + QStringLiteral("\r\n")));
         QVERIFY(!allpass.contains(QStringLiteral("Entsprechend der Steigung")));
         QVERIFY(allpass.contains(QStringLiteral("NICHT")));
         QVERIFY(allpass.endsWith(QStringLiteral("Phi ( w -> oo ) = - 360°")));
-        QVERIFY(!result("08_02", 8)->text.contains(QStringLiteral("Entsprechend der Steigung")));
+        const QString bumps = result("08_02", 8)->text;
+        QVERIFY(bumps.startsWith(
+            QStringLiteral("\r\nIn der Tabelle sind sind die Abschnitte des Phasenwinkelverlaufs mit den zugehörigen "
+                           "Steigungen zusammengestellt.\r\n\r\n")));
+        QVERIFY(!bumps.contains(QStringLiteral("Entsprechend der Steigung")));
+
+        // One table of the total angle under the opening, with its heading.
+        for (const auto& [id, step] : {std::pair("07_02", 4), std::pair("07_03", 9), std::pair("07_04", 8),
+                                       std::pair("08_02", 8)}) {
+            const std::vector<Table> found = tables(result(id, step)->text);
+            QCOMPARE(int(found.size()), 1);
+            const QStringList titles = found[0].titles.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QCOMPARE(titles.mid(0, 4), QStringList({"Frequenzbereich", "Steigung", "Phi(w1)", "Phi(w2)"}));
+            QVERIFY(found[0].titles.endsWith(QStringLiteral("beteiligte Teilwinkel")));
+        }
     }
 
     // Slope times decades gives the change of every section; sections join
@@ -441,6 +468,11 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("rows");
+        // The tables of lessons 5 and 6 share the layout.
+        QTest::newRow("06_02 phase") << "06_02" << 4 << 5;
+        QTest::newRow("06_04 phase") << "06_04" << 4 << 7;
+        QTest::newRow("06_06 magnitude") << "06_06" << 3 << 5;
+        QTest::newRow("06_06 phase") << "06_06" << 8 << 9;
         QTest::newRow("07_02 phase") << "07_02" << 4 << 5;
         QTest::newRow("07_03 magnitude from below") << "07_03" << 3 << 4;
         QTest::newRow("07_03 magnitude from above") << "07_03" << 4 << 4;
@@ -479,48 +511,87 @@ private slots:
         }
     }
 
-    // The tables sit on the memo's tab stops: every row of a table starts
-    // its columns where the heading starts them, and no row wraps.
+    // One table style in all lessons: fixed-width columns in the fixed-pitch
+    // font. Every row puts its figures where the titles put theirs (values
+    // right-aligned under their titles, the range around "...", the remark
+    // under its title), and no line of a table is wider than the memo.
     void tablesLineUp()
     {
         auto w = newWindow();
         const platform::Memo* memo = w->M_teilloes;
+        openPage(*w, setup("07_04"));
+        subtask_no = 8;
+        w->B_ergebClick();
+        QVERIFY(QFontInfo(memo->font()).fixedPitch());
         const QFontMetrics m(memo->font());
-        const int stop = qRound(memo->tabStopDistance());
         const int usable = memo->width() - 2 * qRound(memo->document()->documentMargin()) -
                            memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo);
-        const QString rule(129, QLatin1Char('-'));
-        int tables = 0;
-        for (const InterimResult& r : results_lessons_7_8()) {
-            std::vector<int> heading;
-            for (const QString& line : r.text.split(QStringLiteral("\r\n"))) {
-                if (line == rule)
-                    continue;
-                if (!line.contains(QLatin1Char('\t'))) {
-                    heading.clear();
-                    continue;
+
+        int count = 0;
+        for (const auto* list : {&results_lessons_5_6(), &results_lessons_7_8()})
+            for (const InterimResult& r : *list) {
+                const QString where = QStringLiteral("%1 step %2").arg(r.id).arg(r.step);
+                const std::vector<Table> found = tables(r.text);
+                QVERIFY2(r.table == !found.empty(), qPrintable(where));
+                for (const Table& t : found) {
+                    ++count;
+                    const bool magnitude = t.titles.contains(QLatin1String("|G("));
+                    QVERIFY2(t.titles.startsWith(QLatin1String(" Frequenzbereich ")), qPrintable(where));
+                    const qsizetype slope = endOf(t.titles, QStringLiteral("Steigung"));
+                    const QString value = magnitude ? QStringLiteral("|G(%1)|") : QStringLiteral("Phi(%1)");
+                    const qsizetype v1 = endOf(t.titles, value.arg(QLatin1String("w1")));
+                    const qsizetype v2 = endOf(t.titles, value.arg(QLatin1String("w2")));
+                    const qsizetype dots = t.units.indexOf(QLatin1String(" ... "));
+                    QVERIFY2(slope > 0 && v1 > slope && v2 > v1 && dots > 0, qPrintable(where));
+                    const qsizetype remark = t.titles.size() > v2 ? v2 + 3 : -1;
+                    if (remark > 0)
+                        QVERIFY2(t.titles.mid(v2, 3) == QLatin1String("   ") && t.titles[remark] != QLatin1Char(' '),
+                                 qPrintable(where));
+                    QVERIFY2(!t.rows.isEmpty(), qPrintable(where));
+                    for (const QString& line : QStringList{t.titles, t.units} + t.rows) {
+                        const QString here = where + QStringLiteral(": ") + line;
+                        QVERIFY2(m.horizontalAdvance(line) <= usable, qPrintable(here));
+                        if (line != t.titles)
+                            QCOMPARE(line.indexOf(QLatin1String(" ... ")), dots);
+                        // The figure or unit of each value column ends under its title's end.
+                        for (const qsizetype end : {slope, v1, v2}) {
+                            QVERIFY2(line.size() >= end && line[end - 1] != QLatin1Char(' '), qPrintable(here));
+                            QVERIFY2(line.size() == end || line[end] == QLatin1Char(' '), qPrintable(here));
+                        }
+                        if (line.size() > v2) {
+                            QVERIFY2(remark > 0, qPrintable(here));
+                            QVERIFY2(line.mid(v2, 3) == QLatin1String("   ") && line[remark] != QLatin1Char(' '),
+                                     qPrintable(here));
+                        }
+                    }
+                    for (const QString& row : t.rows) {
+                        const QStringList cells = row.left(v2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                        QCOMPARE(int(cells.size()), 6);
+                        for (int c : {0, 2, 3, 4, 5}) {
+                            bool ok = false;
+                            cells[c].toDouble(&ok);
+                            QVERIFY2(ok, qPrintable(where + QStringLiteral(": ") + row));
+                        }
+                    }
                 }
-                std::vector<int> starts;
-                int x = 0;
-                for (const QString& cell : line.split(QLatin1Char('\t'))) {
-                    if (!starts.empty())
-                        x = (x / stop + 1) * stop;
-                    starts.push_back(x);
-                    x += m.horizontalAdvance(cell);
-                }
-                QVERIFY2(x <= usable, qPrintable(line));
-                if (heading.empty()) {
-                    heading = starts;
-                    ++tables;
-                    continue;
-                }
-                // "Frequenzbereich" spans the lower and the upper frequency of the rows.
-                QCOMPARE(int(starts.size()), int(heading.size()) + 1);
-                starts.erase(starts.begin() + 1);
-                QVERIFY2(starts == heading, qPrintable(r.id + QStringLiteral(": ") + line));
             }
+        QCOMPARE(count, 12);
+    }
+
+    // A table is shown in the fixed-pitch font, the prose results around it
+    // in the memo's own font.
+    void tablesUseTheFixedPitchFont()
+    {
+        auto w = newWindow();
+        openPage(*w, setup("07_03"));
+        for (int step = 1; step <= 5; ++step) {
+            click(w->B_next);
+            click(w->B_ergeb);
+            const bool table = step == 3 || step == 4;
+            QCOMPARE(QFontInfo(w->M_teilloes->font()).fixedPitch(), table);
+            if (!table)
+                QCOMPARE(w->M_teilloes->font().family(), w->M_teilaufg->font().family());
         }
-        QCOMPARE(tables, 8);
     }
 
     void keyPhrases_data()

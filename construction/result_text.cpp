@@ -1,0 +1,128 @@
+#include "construction/result_text.h"
+
+#include <utility>
+
+namespace result_text {
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// Column widths in characters. The widest row, with the longest remark,
+// stays within the memo's width in the fixed-pitch font.
+constexpr int from_width = 5;
+constexpr int to_width = 5;
+constexpr int slope_width = 9;
+constexpr int value_width = 10;
+const QString dots = QStringLiteral("  ...  ");
+const QString remark_gap = QStringLiteral("   ");
+
+QString centered(const QString& text, int width)
+{
+    const int left = (width - static_cast<int>(text.size())) / 2;
+    return QString(left, QLatin1Char(' ')) + text.leftJustified(width - left);
+}
+
+QString row(const Section& s)
+{
+    QString r = s.from.rightJustified(from_width) + dots + s.to.leftJustified(to_width) +
+                s.slope.rightJustified(slope_width) + s.start.rightJustified(value_width) +
+                s.end.rightJustified(value_width);
+    if (!s.remark.isEmpty())
+        r += remark_gap + s.remark;
+    return r;
+}
+
+} // namespace
+
+ResultDrawing magnitude(const QColor& color, int width, int shift, std::vector<Vertex> vertices)
+{
+    return {ResultDrawing::Magnitude, color, width, shift, std::move(vertices)};
+}
+
+ResultDrawing phase(const QColor& color, int width, int shift, std::vector<Vertex> vertices)
+{
+    return {ResultDrawing::Phase, color, width, shift, std::move(vertices)};
+}
+
+ResultDrawing mark(const QColor& color, int width, long double freq, long double db)
+{
+    return {ResultDrawing::Mark, color, width, 0, {{freq, db}}};
+}
+
+QString lines(std::initializer_list<QString> parts)
+{
+    QString text;
+    bool first = true;
+    for (const QString& p : parts) {
+        if (!first)
+            text += crlf;
+        text += p;
+        first = false;
+    }
+    return text;
+}
+
+QString rule()
+{
+    return QString(129, QLatin1Char('-'));
+}
+
+QString section_table(const QString& value, const QString& unit, std::initializer_list<Section> sections,
+                      const QString& remark_title, const QString& remark_unit)
+{
+    // "|G|" at w1 is written "|G(w1)|", "Phi" at w1 "Phi(w1)".
+    const auto at = [&value](const QString& w) {
+        return value.endsWith(QLatin1Char('|')) ? value.chopped(1) + QLatin1Char('(') + w + QStringLiteral(")|")
+                                                : value + QLatin1Char('(') + w + QLatin1Char(')');
+    };
+    const int range_width = from_width + static_cast<int>(dots.size()) + to_width;
+    QString titles = centered(QStringLiteral("Frequenzbereich"), range_width) +
+                     QStringLiteral("Steigung").rightJustified(slope_width) +
+                     at(QStringLiteral("w1")).rightJustified(value_width) +
+                     at(QStringLiteral("w2")).rightJustified(value_width);
+    if (!remark_title.isEmpty())
+        titles += remark_gap + remark_title;
+    const QString units =
+        row({QStringLiteral("w1"), QStringLiteral("w2"), QLatin1Char('[') + unit + QStringLiteral("/Dek]"),
+             QLatin1Char('[') + unit + QLatin1Char(']'), QLatin1Char('[') + unit + QLatin1Char(']'), remark_unit});
+    QString text = titles + crlf + units + crlf + rule();
+    for (const Section& s : sections)
+        text += crlf + row(s);
+    return text;
+}
+
+QString sections_opening()
+{
+    return QStringLiteral("In der Tabelle sind sind die Abschnitte mit den zugehörigen Steigungen zusammengestellt.");
+}
+
+QString end_value(const QString& final_slope, const QString& phi)
+{
+    return lines({QStringLiteral("Entsprechend der Steigung im Betragsfrequenzgang von ") + final_slope +
+                      QStringLiteral(" für w -> oo"),
+                  QStringLiteral("erhält man als Endwert beim Phasenwikel   Phi ( w -> oo ) = ") + phi});
+}
+
+QString summing_step(const QString& opening, const QString& end, const QString& table,
+                     std::initializer_list<QString> closing)
+{
+    QString text = crlf + opening;
+    if (!end.isEmpty())
+        text += crlf + end;
+    text += crlf + crlf + table;
+    if (closing.size() != 0)
+        text += crlf + crlf + lines(closing);
+    return text;
+}
+
+std::vector<InterimResult> join(std::initializer_list<std::vector<InterimResult> (*)()> pages)
+{
+    std::vector<InterimResult> all;
+    for (auto page : pages)
+        for (InterimResult& r : page())
+            all.push_back(std::move(r));
+    return all;
+}
+
+} // namespace result_text
