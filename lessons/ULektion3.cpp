@@ -44,13 +44,7 @@ void point_page()
     set_page_state(QStringLiteral("3"), QString(), QStringLiteral("03_01"));
     point_mode = true;
 
-    f->B_neu->setText(QStringLiteral("Neuen Punkt vorgeben"));
-    f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));
-    f->P_punkt->show();
-    f->P_diag->hide();
-    f->P_aufgaben->hide();
-    f->M_teilaufg->hide();
-    f->M_teilloes->hide();
+    open_exercise_page(QStringLiteral("Neuen Punkt vorgeben"));
 
     chart.axis_f = true;
     chart.with_units = true;
@@ -65,11 +59,6 @@ void point_page()
     f->B_pruef->hide();
     new_point();
     f->P_statistik->setCaption(point_statistics());
-}
-
-static long double power_of_ten(long double e)
-{
-    return std::pow(10.0L, e);
 }
 
 void new_point()

@@ -43,13 +43,7 @@ void line_page()
     set_page_state(QStringLiteral("4"), QString(), QStringLiteral("04_01"));
     line_mode = true;
 
-    f->B_neu->setText(QStringLiteral("Neue Linie vorgeben"));
-    f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));
-    f->P_punkt->show();
-    f->P_diag->hide();
-    f->P_aufgaben->hide();
-    f->M_teilaufg->hide();
-    f->M_teilloes->hide();
+    open_exercise_page(QStringLiteral("Neue Linie vorgeben"));
     draw_chart(true, true);
 
     f->M_text->setHeight(926);
@@ -61,11 +55,6 @@ void line_page()
     f->B_pruef->hide();
     new_line();
     f->P_statistik->setCaption(line_statistics());
-}
-
-static long double power_of_ten(long double e)
-{
-    return std::pow(10.0L, e);
 }
 
 void new_line()
