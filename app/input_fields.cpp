@@ -201,7 +201,11 @@ void TForm1::E_wert_click()
     reenter(E_wert);
 }
 
-void TForm1::check_freq_field(platform::Edit* field)
+// The frame of both checks: read the field once (no check runs inside
+// another), hand a number to `accept`, and let the check button follow both
+// fields unless the entry was rejected or the exercise was left.
+template <typename Accept>
+static void run_check(platform::Edit* field, Accept accept)
 {
     if (checking)
         return;
@@ -211,7 +215,16 @@ void TForm1::check_freq_field(platform::Edit* field)
     const Reading reading = read_field(field, text, v);
     if (reading == Reading::Rejected || reading == Reading::LeftExercise)
         return;
-    if (reading == Reading::Number && (point_mode || line_mode)) {
+    if (reading == Reading::Number && !accept(text, v))
+        return;
+    follow_fields_with_check_button();
+}
+
+void TForm1::check_freq_field(platform::Edit* field)
+{
+    run_check(field, [&](const QString& text, long double v) {
+        if (!point_mode && !line_mode)
+            return true;
         using numfmt::fixed;
         const bool valid = point_mode ? v >= chart.fmin * 0.999L && v <= chart.fmax * 1.001L
                                       : v >= 9.99L && v <= 100.1L;
@@ -222,7 +235,7 @@ void TForm1::check_freq_field(platform::Edit* field)
                                            numfmt::sci(chart.fmax, 4)
                                      : text + outside_line_range + QStringLiteral("\r") + fixed(10, 2) +
                                            QStringLiteral(" <= f end / f anf <= ") + fixed(100, 2));
-            return;
+            return false;
         }
         freq_ok = true;
         stored_freq = v;
@@ -231,37 +244,30 @@ void TForm1::check_freq_field(platform::Edit* field)
             E_wert->clear();
             E_wert->setFocus();
         }
-    }
-    follow_fields_with_check_button();
+        return true;
+    });
 }
 
 void TForm1::check_value_field(platform::Edit* field)
 {
-    if (checking)
-        return;
-    const CheckGuard guard;
-    QString text;
-    long double v = 0;
-    const Reading reading = read_field(field, text, v);
-    if (reading == Reading::Rejected || reading == Reading::LeftExercise)
-        return;
-    if (reading == Reading::Number) {
-        if (const std::optional<ValueRange> range = value_range()) {
-            if (v < range->low || v > range->high) {
-                value_ok = false;
-                report(field, text + (point_mode ? outside_point_range : outside_line_range) +
-                                  QStringLiteral("\r") + range->low_text + range->unit + range->high_text);
-                return;
-            }
-            value_ok = true;
-            const bool magnitude_number = point_mode && exercise_kind == 2;
-            if (!magnitude_number && !freq_ok) {
-                E_freq->clear();
-                E_freq->setFocus();
-            }
-            stored_value = v;
-            field->setText(magnitude_number ? numfmt::sci(v, 4) : numfmt::fixed(v, 2));
+    run_check(field, [&](const QString& text, long double v) {
+        const std::optional<ValueRange> range = value_range();
+        if (!range)
+            return true;
+        if (v < range->low || v > range->high) {
+            value_ok = false;
+            report(field, text + (point_mode ? outside_point_range : outside_line_range) + QStringLiteral("\r") +
+                              range->low_text + range->unit + range->high_text);
+            return false;
         }
-    }
-    follow_fields_with_check_button();
+        value_ok = true;
+        const bool magnitude_number = point_mode && exercise_kind == 2;
+        if (!magnitude_number && !freq_ok) {
+            E_freq->clear();
+            E_freq->setFocus();
+        }
+        stored_value = v;
+        field->setText(magnitude_number ? numfmt::sci(v, 4) : numfmt::fixed(v, 2));
+        return true;
+    });
 }

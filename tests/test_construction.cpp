@@ -37,11 +37,11 @@ constexpr Page pages[] = {
     {"6", "06_02", 4, 3, 0.01L, 1E6L, 1E-5L, 100, -180, 180, false},
     {"6", "06_04", 4, 3, 0.1L, 1000, 1E-4L, 100, -270, 0, false},
     {"6", "06_06", 8, 2, 0.1L, 1E5L, 0.001L, 10, -180, 90, true},
-    {"7", "07_02", 4, 3, 0.1L, 1000, 0.01L, 100, -180, 90, false},
-    {"7", "07_03", 9, 2, 1E-4L, 1000, 0.1L, 1E4L, -90, 90, false},
+    {"7", "07_02", 4, 3, 0.1L, 1000, 0.001L, 100, -180, 90, false},
+    {"7", "07_03", 9, 2, 1E-4L, 1000, 1, 1000, -90, 90, false},
     {"7", "07_04", 8, 2, 0.01L, 100, 0.01L, 100, -360, 180, false},
     {"8", "08_01", 7, 2, 0.01L, 1E5L, 0.001L, 100, -90, 90, false},
-    {"8", "08_02", 9, 2, 1E-5L, 1E5L, 0.01L, 100, -180, 180, false},
+    {"8", "08_02", 9, 2, 1E-5L, 1E5L, 0.1L, 10, -180, 180, false},
     {"8", "08_03", 4, 2, 0.01L, 1000, 0.01L, 100, -180, 180, false},
 };
 
@@ -55,25 +55,8 @@ const Page& page(const char* id)
 
 void openPage(TForm1& w, const Page& p)
 {
-    page_lesson = QString::fromLatin1(p.lesson);
-    page_id = QString::fromLatin1(p.id);
-    w.set_buttons(0, 0, -1, -1, -1, 1, 0, 1);
-    chart.fmin = p.fmin;
-    chart.fmax = p.fmax;
-    chart.bmin = p.bmin;
-    chart.bmax = p.bmax;
-    chart.pmin = p.pmin;
-    chart.pmax = p.pmax;
-    chart.axis_f = false;
-    chart.with_units = p.with_units;
-    draw_chart(true, true);
-    w.P_aufgaben->hide();
-    w.P_punkt->hide();
-    w.P_diag->show();
-    w.M_teilaufg->show();
-    w.M_teilloes->show();
-    w.M_text->show();
-    start_construction();
+    openConstructionPage(w, QString::fromLatin1(p.lesson), QString::fromLatin1(p.id),
+                         ChartSettings{p.fmin, p.fmax, p.bmin, p.bmax, p.pmin, p.pmax, false, p.with_units});
 }
 
 QString heading(int no, int n, int breaks)

@@ -129,26 +129,10 @@ const std::vector<Step> steps = {
     {"08_03", 4, {}},
 };
 
-// Opens a construction page as its page function will: page state, chart
-// settings, the empty chart, the construction panel and the subtask start.
 void openPage(TForm1& w, const PageSetup& p)
 {
-    page_lesson = QString::fromLatin1(p.lesson);
-    page_id = QString::fromLatin1(p.id);
-    page_section.clear();
-    chart.fmin = p.fmin;
-    chart.fmax = p.fmax;
-    chart.bmin = p.bmin;
-    chart.bmax = p.bmax;
-    chart.pmin = p.pmin;
-    chart.pmax = p.pmax;
-    chart.axis_f = false;
-    chart.with_units = false;
-    draw_chart(true, true);
-    w.P_diag->show();
-    w.M_teilaufg->show();
-    w.M_teilloes->show();
-    start_construction();
+    openConstructionPage(w, QString::fromLatin1(p.lesson), QString::fromLatin1(p.id),
+                         ChartSettings{p.fmin, p.fmax, p.bmin, p.bmax, p.pmin, p.pmax, false, false});
 }
 
 // The canvas operations a drawing must produce, with the chart settings in force.

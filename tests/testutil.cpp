@@ -1,5 +1,7 @@
 #include "testutil.h"
 
+#include "construction/Uallgemein.h"
+
 #include <QLocale>
 
 namespace testutil {
@@ -30,6 +32,20 @@ std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed)
         qFatal("the window does not become active");
     chooseLesson(*w, lesson);
     return w;
+}
+
+void openConstructionPage(TForm1& w, const QString& lesson, const QString& id, const ChartSettings& ranges)
+{
+    set_page_state(lesson, QString(), id);
+    w.set_buttons(0, 0, -1, -1, -1, 1, 0, 1);
+    chart = ranges;
+    draw_chart(true, true);
+    w.P_aufgaben->hide();
+    w.P_punkt->hide();
+    for (QWidget* shown : {static_cast<QWidget*>(w.P_diag), static_cast<QWidget*>(w.M_teilaufg),
+                           static_cast<QWidget*>(w.M_teilloes), static_cast<QWidget*>(w.M_text)})
+        shown->show();
+    start_construction();
 }
 
 void record(TForm1& w)
