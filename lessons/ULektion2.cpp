@@ -3,6 +3,7 @@
 // the slopes of the polygonal approximations.
 #include "app/Unit1.h"
 #include "app/task_panel.h"
+#include "lessons/page_common.h"
 #include "lessons/pages.h"
 #include "platform/numfmt.h"
 #include "resources/pictures.h"
@@ -22,36 +23,9 @@ const QColor blue(0, 0, 255);
 
 constexpr long double degrees_per_radian = 57.295779513082320877L;
 
-// A rule across the memo between the blocks of a text.
-const QString rule(129, QLatin1Char('-'));
-
-QString memo_text(const QStringList& lines)
-{
-    return lines.join(QStringLiteral("\r\n"));
-}
-
 void begin_page(const QString& section, const QString& id)
 {
     set_page_state(QStringLiteral("2"), section, id);
-}
-
-// The right half of a text page: the text memo alone.
-void show_text_memo(int height)
-{
-    TForm1* f = Form1;
-    f->P_aufgaben->hide();
-    f->P_punkt->hide();
-    f->P_diag->hide();
-    f->M_teilaufg->hide();
-    f->M_teilloes->hide();
-    f->M_text->setHeight(height);
-    f->M_text->show();
-}
-
-void set_text(const QStringList& lines)
-{
-    Form1->M_text->clear();
-    Form1->M_text->setText(memo_text(lines));
 }
 
 QString question_title()
@@ -109,7 +83,7 @@ void page_02_01()
     c.draw(100, 490, bode_picture());
 
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.1 Zweck des Bode- Diagramms"), date);
-    set_text({
+    set_memo_text({
         QString(),
         QStringLiteral("DARSTELLUNG DES FREQUENZGANGS"),
         QString(),
@@ -119,7 +93,7 @@ void page_02_01()
         QStringLiteral("Die drei Bilder links zeigen alle dasselbe Beispiel, ein Verzögerungsglied dritter Ordnung mit"),
         QStringLiteral("                    G ( s ) = 5 / ( 1 + s )^3 ,   s = j w ,   w in 1/sec."),
         QStringLiteral("Sein Betrag beginnt bei  5 = 13.979 dB,  sein Winkel fällt von 0° bis auf -270°."),
-        rule,
+        memo_rule,
         QStringLiteral("1. ORTSKURVE, kurz OK  [ oberes Bild ]"),
         QString(),
         QStringLiteral("Für jede Frequenz wird der Realteil der Verstärkung nach rechts und der Imaginärteil nach oben "
@@ -128,14 +102,14 @@ void page_02_01()
         QStringLiteral("Realteil und Imaginärteil lassen sich direkt ablesen, Betrag und Winkel als Länge und Richtung "
                        "des Zeigers vom Ursprung zum Kurvenpunkt. Zu welcher Frequenz ein Punkt gehört, kann man "
                        "dagegen nicht ablesen: Es gibt keine Frequenzachse."),
-        rule,
+        memo_rule,
         QStringLiteral("2. NICHOLS-DIAGRAMM  [ mittleres Bild ]"),
         QString(),
         QStringLiteral("Der Winkel der Verstärkung wird in Grad auf der linear geteilten x-Achse aufgetragen, der Betrag "
                        "in dB auf der y-Achse. Durch das logarithmische Maß dB passen sehr große und sehr kleine "
                        "Beträge in ein Bild."),
         QStringLiteral("Auch hier gibt es keine Frequenzachse: Die Frequenz eines Kurvenpunktes ist nicht abzulesen."),
-        rule,
+        memo_rule,
         QStringLiteral("3. BODE-DIAGRAMM   [ unteres Bild ]"),
         QString(),
         QStringLiteral("Betrag in dB und Winkel in Grad werden in zwei Diagrammen über einer gemeinsamen, logarithmisch "
@@ -145,7 +119,7 @@ void page_02_01()
         QStringLiteral("   o  Ein sehr weiter Frequenzbereich hat in einem Diagramm Platz."),
         QStringLiteral("   o  Für reelle Pol- und Nullstellen gibt es einfache asymptotische Näherungen, mit denen "
                        "sich das Diagramm schnell von Hand zeichnen lässt."),
-        rule,
+        memo_rule,
         QString(),
         QStringLiteral("Wegen dieser Eigenschaften ist das Bode-Diagramm in der Praxis weit verbreitet. Es ist das "
                        "Thema dieses Lernprogramms."),
@@ -206,13 +180,13 @@ void page_02_03()
     draw_chart(true, true);
     show_text_memo(719);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.2 Vorzüge des Bode-Diagramms"), date, 770);
-    set_text({
+    set_memo_text({
         QString(),
         QStringLiteral("VORZÜGE DES BODE-DIAGRAMMS"),
         QString(),
         QStringLiteral("Gegenüber der Ortskurve und dem Nichols-Diagramm hat das Bode-Diagramm eine Reihe von "
                        "Vorzügen:"),
-        rule,
+        memo_rule,
         QStringLiteral("a.)  Das Betrags- und das Winkeldiagramm haben eine gemeinsame Frequenzachse. Betrag und "
                        "Winkel einer Frequenz stehen senkrecht untereinander."),
         QString(),
@@ -233,7 +207,7 @@ void page_02_03()
         QString(),
         QStringLiteral("f.)  Die Höhen des Betrags- und des Winkeldiagramms können unabhängig voneinander so gewählt "
                        "werden, wie es die geforderte Ablese-Genauigkeit verlangt."),
-        rule,
+        memo_rule,
     });
 }
 
@@ -261,14 +235,14 @@ void page_02_04()
     draw_chart(true, true);
     show_text_memo(926);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.3 Näherungen beim Bode-Diagramm"), date);
-    set_text({
+    set_memo_text({
         QString(),
         QStringLiteral("ASYMPTOTISCHE NÄHERUNGEN"),
         QString(),
         QStringLiteral("Betrag und Winkel einfacher reeller Null- und Polstellen lassen sich im Bode-Diagramm durch "
                        "Geraden, die Asymptoten, gut annähern. Links sind die exakten Verläufe und ihre Näherungen "
                        "für  fo = fx = 1 Hz  gezeichnet."),
-        rule,
+        memo_rule,
         QStringLiteral("EINFACHE NULLSTELLE  ( PD-Glied ):      G ( j f ) = 1 + j f / fo ,    fo = 1 Hz"),
         QString(),
         QStringLiteral("Betrag exakt:     | G ( j f ) | = [ 1 + ( f / fo )² ]^( + 1/2 )"),
@@ -277,7 +251,7 @@ void page_02_04()
         QStringLiteral("Näherung:           Phi ( f ) = 0°  für  f < 0.1·fo ,      Phi ( f ) = + 90°  für  f > 10·fo ,"),
         QStringLiteral("                          Phi ( f ) = + 45°·[ 1 + log ( f / fo ) ]  für  0.1·fo < f < 10·fo"),
         QStringLiteral("Die exakten Verläufe sind hellgrün, die Näherungen grün gezeichnet."),
-        rule,
+        memo_rule,
         QStringLiteral("EINFACHE POLSTELLE  ( PT1-Glied ):      G ( j f ) = 1 / ( 1 + j f / fx ) ,    fx = 1 Hz"),
         QString(),
         QStringLiteral("Betrag exakt:     | G ( j f ) | = [ 1 + ( f / fx )² ]^( - 1/2 )"),
@@ -286,7 +260,7 @@ void page_02_04()
         QStringLiteral("Näherung:           Phi ( f ) = 0°  für  f < 0.1·fx ,      Phi ( f ) = - 90°  für  f > 10·fx ,"),
         QStringLiteral("                          Phi ( f ) = - 45°·[ 1 + log ( f / fx ) ]  für  0.1·fx < f < 10·fx"),
         QStringLiteral("Die exakten Verläufe sind hellblau, die Näherungen blau gezeichnet."),
-        rule,
+        memo_rule,
         QStringLiteral("FEHLER DER NÄHERUNGEN"),
         QString(),
         QStringLiteral("Betrag:  Der größte Fehler tritt bei der Eckfrequenz auf. Dort ist der exakte Betrag  2^( + 1/2 )  "
@@ -297,7 +271,7 @@ void page_02_04()
         QStringLiteral("Winkel:  Bei der Eckfrequenz stimmen Näherung und exakter Winkel mit  + 45°  bzw.  - 45°  "
                        "überein. Die Fehler bleiben im ganzen Frequenzbereich zwischen  - 5.7°  und  + 5.7°; "
                        "am größten sind sie bei  0.1·fo  und  10·fo."),
-        rule,
+        memo_rule,
         QString(),
         QStringLiteral("Wegen dieser kleinen Fehler genügen die Näherungen für viele Aufgaben der Praxis."),
     });
@@ -401,7 +375,7 @@ void page_02_06()
     draw_chart(true, false);
     show_text_memo(926);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen"), date);
-    set_text({
+    set_memo_text({
         QString(),
         QStringLiteral("2.4.1 STEIGUNGEN IM BETRAGS-DIAGRAMM :"),
         QString(),
@@ -409,7 +383,7 @@ void page_02_06()
                        "Frequenz-Verhältnisse. Zwei Verhältnisse haben eigene Namen:"),
         QStringLiteral("   o  DEKADE:  Die Frequenz ändert sich um den Faktor 10,  z.B. von 100 Hz auf 1 kHz."),
         QStringLiteral("   o  OKTAVE:  Die Frequenz ändert sich um den Faktor 2,  z.B. von 1 kHz auf 2 kHz."),
-        rule,
+        memo_rule,
         QStringLiteral("GERADEN IM BETRAGS-DIAGRAMM"),
         QString(),
         QStringLiteral("Eine Funktion der Form"),
@@ -424,7 +398,7 @@ void page_02_06()
         QString(),
         QStringLiteral("Für  n > 0  steigt die Gerade, für  n < 0  fällt sie, für  n = 0  verläuft sie waagerecht. "
                        "Bei  f = fo  hat sie den Wert  K."),
-        rule,
+        memo_rule,
         QStringLiteral("BEISPIELE  [ links ]"),
         QString(),
         QStringLiteral("Beide Beispiele haben  K = 1  und  fo = 1 kHz;  ihre Geraden gehen deshalb bei  1 kHz  durch  "
@@ -433,7 +407,7 @@ void page_02_06()
         QStringLiteral("   o  n = + 2  ( blau ):    Steigung  + 40 dB / Dekade  =  + 12.04 dB / Oktave"),
         QStringLiteral("Das Diagramm umfasst zwei Dekaden der Frequenz und 120 dB des Betrags: Die grüne Gerade "
                        "fällt darin um 120 dB, die blaue steigt um 80 dB."),
-        rule,
+        memo_rule,
     });
 
     platform::Canvas& c = Form1->Canvas;
@@ -463,7 +437,7 @@ void page_02_07()
     draw_chart(false, true);
     show_text_memo(926);
     Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen"), date);
-    set_text({
+    set_memo_text({
         QString(),
         QStringLiteral("2.4.2 STEIGUNGEN IM PHASENWINKEL-DIAGRAMM :"),
         QString(),
@@ -475,7 +449,7 @@ void page_02_07()
         QString(),
         QStringLiteral("Für  n > 0  hat die Funktion eine n-fache Nullstelle, für  n < 0  eine |n|-fache Polstelle, "
                        "jeweils bei  s = - w_eck  ( w_eck = 2·pi·f_eck )."),
-        rule,
+        memo_rule,
         QStringLiteral("POLYGONZUG-NÄHERUNG DES WINKELS"),
         QString(),
         QStringLiteral("   o  Phi ( f ) = 0°   für  f <= 0.1·f_eck"),
@@ -485,18 +459,18 @@ void page_02_07()
         QStringLiteral("Die gesamte Änderung des Winkels um  n·90°  verteilt sich also auf zwei Dekaden, eine unterhalb "
                        "und eine oberhalb der Eckfrequenz. Die schräge Gerade hat die Steigung  n·45° pro Dekade."),
         QStringLiteral("Bei sehr tiefen und sehr hohen Frequenzen nimmt der Winkel nur Vielfache von 90° an."),
-        rule,
+        memo_rule,
         QStringLiteral("BEISPIELE  [ links ]"),
         QString(),
         QStringLiteral("Gezeichnet sind die Näherungen für  K = 1  und  f_eck = 1 kHz:"),
         QStringLiteral("   o  n = - 1 ... - 4  ( Polstellen, grün ):   Der Winkel fällt bis auf  n·90°."),
         QStringLiteral("   o  n = + 1 ... + 4  ( Nullstellen, blau ):   Der Winkel steigt bis auf  n·90°."),
-        rule,
+        memo_rule,
         QStringLiteral("ACHTUNG"),
         QString(),
         QStringLiteral("Ein häufiger Fehler ist es, die Änderung des Winkels auf nur eine Dekade zu verteilen. "
                        "Richtig sind zwei Dekaden: von  0.1·f_eck  bis  10·f_eck."),
-        rule,
+        memo_rule,
     });
 
     platform::Canvas& c = Form1->Canvas;

@@ -5,19 +5,17 @@
 #include "app/Unit1.h"
 #include "app/task_panel.h"
 #include "construction/Uallgemein.h"
+#include "construction/result_text.h"
+#include "lessons/page_common.h"
 #include "lessons/pages.h"
 
 #include <initializer_list>
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-const QString hyphens = QString(129, QLatin1Char('-'));
+using result_text::lines;
 
-QString lines(std::initializer_list<QString> pieces)
-{
-    return QStringList(pieces).join(crlf);
-}
+const QString crlf = QStringLiteral("\r\n");
 
 // Header suffixes behind "Lektion 6 : " and the example number.
 const QString read_off_suffix = QStringLiteral(". Beispiel  |G(jw->0)| = K = konstant");
@@ -27,31 +25,9 @@ const QString example_suffix = QStringLiteral(". Beispiel ");
 const QString task_date = QStringLiteral("15.05.09");
 const QString construction_date = QStringLiteral("07.11.07");
 
-QString title(const QString& suffix)
-{
-    return QStringLiteral("Lektion ") + page_lesson + QStringLiteral(" : ") + page_example + suffix;
-}
-
 void begin_page(const char* id, const char* example)
 {
     set_page_state(QStringLiteral("6"), QString(), QString::fromLatin1(id), QString::fromLatin1(example));
-}
-
-// A given curve: blue, width 3, its break points marked in red.
-void draw_given_magnitude(std::initializer_list<Vertex> vertices)
-{
-    set_mag_polygon(0, vertices);
-    draw_mag_polygon(3, curve_colors[1]);
-    for (int k = 2; k < mag_polygon.count; ++k)
-        mark_mag_vertex(k);
-}
-
-void draw_given_phase(std::initializer_list<Vertex> vertices)
-{
-    set_phase_polygon(0, vertices);
-    draw_phase_polygon(3, curve_colors[1]);
-    for (int k = 2; k < phase_polygon.count; ++k)
-        mark_phase_vertex(k);
 }
 
 void draw_example_1()
@@ -77,64 +53,16 @@ QStringList see_texts()
 
 const QString choose = QStringLiteral("Lösung wählen");
 
-// The chart and the task panel of a question page; the curves follow.
 void show_task_page(const ChartSettings& range, bool phase, QuestionPage page)
 {
-    chart = range;
-    draw_chart(true, phase);
-    Form1->P_punkt->hide();
-    page.title = title(read_off_suffix);
+    page.title = example_title(read_off_suffix);
     page.date = task_date;
-    setup_question_page(page);
+    show_example_task_page(range, phase, page);
 }
 
-// ------------------------------------------------------ construction pages
-
-// The guidance every construction page gives below its problem statement.
-QString construction_guidance()
+void show_construction(const ChartSettings& range, const QString& problem, int text_height, const QString& suffix)
 {
-    return hyphens +
-           QStringLiteral("Das Programm führt Sie schrittweise zur Lösung und nach jeder Teilaufgabe können Sie "
-                          "überprüfen, ob Sie auf dem richtigen Weg sind.") +
-           crlf + hyphens + crlf +
-           QStringLiteral(">> Achten Sie bei allen Eintragungen besonders auf eine hohe Zeichengenauigkeit. <<") + crlf +
-           QStringLiteral(">> Es ist sehr zu empfehlen, die Polygonzüge mit zwei Zeichendreiecken einzutragen. << ") +
-           crlf +
-           QStringLiteral(">> Zeichnen Sie alle Polygonzüge immer im gesamten dargestellten Frequenzbereich. << ") +
-           crlf + hyphens + crlf +
-           QStringLiteral("WICHTIGE ANMERKUNG : Bei den (Teil-)Lösungen werden manche Verläufe nur wegen der besseren "
-                          "Lesbarkeit in y-Richtung etwas gegeneinander verschoben gezeichnet, obwohl sie tatsächlich "
-                          "bereichsweise deckungsgleich verlaufen !");
-}
-
-// Everything of a construction page up to its given curve.
-void show_construction_page(const ChartSettings& range, const QString& problem, int text_height,
-                            const QString& suffix)
-{
-    TForm1* f = Form1;
-    f->set_buttons(0, 0, -1, -1, -1, 1, 0, 1);
-    chart = range;
-    draw_chart(true, true);
-    f->P_aufgaben->hide();
-    f->P_punkt->hide();
-    f->P_diag->show();
-    f->M_teilaufg->show();
-    f->M_teilloes->show();
-    f->M_text->show();
-    f->M_text->setHeight(text_height);
-    f->M_text->clear();
-    f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    f->M_text->setText(problem + construction_guidance());
-    start_construction();
-    f->draw_page_frame(title(suffix), construction_date);
-}
-
-// The problem of examples 1 and 2: the phase belonging to a given magnitude.
-QString phase_problem()
-{
-    return crlf + QStringLiteral("Konstruieren Sie unter der Annahme,") + crlf +
-           QStringLiteral("dass die betrachtete Funktion minimalphasig ist und stabiles Verhalten besitzt") + crlf +
-           QStringLiteral("den zum Betragsfrequenzgang gehörigen Phasenwinkelverlauf.") + crlf;
+    show_construction_page(range, problem, text_height, example_title(suffix), construction_date);
 }
 
 } // namespace
@@ -206,7 +134,7 @@ void page_06_01()
 void page_06_02()
 {
     begin_page("06_02", "1");
-    show_construction_page({0.01L, 1E6L, 1E-5L, 100, -180, 180, false, false}, phase_problem(), 280, phase_suffix);
+    show_construction({0.01L, 1E6L, 1E-5L, 100, -180, 180, false, false}, phase_problem(), 280, phase_suffix);
     draw_example_1();
 }
 
@@ -275,7 +203,7 @@ void page_06_03()
 void page_06_04()
 {
     begin_page("06_04", "2");
-    show_construction_page({0.1L, 1000, 1E-4L, 100, -270, 0, false, false}, phase_problem(), 280, phase_suffix);
+    show_construction({0.1L, 1000, 1E-4L, 100, -270, 0, false, false}, phase_problem(), 280, phase_suffix);
     draw_example_2();
 }
 
@@ -362,5 +290,5 @@ void page_06_06()
         QStringLiteral("                                          ( s + 2E0 / sec ) · ( s + 2E3 / sec )") + crlf +
         QStringLiteral("          G(s) = 2E2 / sec · ------------------------------------------------ ") + crlf +
         QStringLiteral("                                          ( s + 5E1 / sec ) · ( s + 4E2 / sec )²") + crlf;
-    show_construction_page({0.1L, 1E5L, 0.001L, 10, -180, 90, false, true}, problem, 300, example_suffix);
+    show_construction({0.1L, 1E5L, 0.001L, 10, -180, 90, false, true}, problem, 300, example_suffix);
 }

@@ -1,0 +1,49 @@
+#pragma once
+// Building blocks that pages of several lessons share: the text memo of an
+// explanation page, and the frame, task panel, guidance and given curves of
+// the worked-example pages of lessons 5 to 8.
+#include "app/task_panel.h"
+#include "chart/chart.h"
+#include "construction/Uallgemein.h"
+
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+// ------------------------------------------------------------ text pages
+
+// A rule across the memo between the blocks of a text: 129 hyphens.
+extern const QString memo_rule;
+
+// Memo lines joined by CR LF.
+QString memo_text(const QStringList& lines);
+
+// The right half of a text page: the text memo alone, `height` pixels high.
+void show_text_memo(int height);
+// Replaces the text of the memo.
+void set_memo_text(const QStringList& lines);
+
+// ---------------------------------------------------- worked-example pages
+
+// The header title of an example page: "Lektion L : E" and the suffix.
+QString example_title(const QString& suffix);
+
+// A given curve: blue, width 3, its interior vertices marked in red.
+void draw_given_magnitude(std::initializer_list<Vertex> vertices);
+void draw_given_phase(std::initializer_list<Vertex> vertices);
+
+// The chart and the task panel of an example's question page; `phase`
+// draws the phase diagram below the magnitude diagram. The curves follow.
+void show_example_task_page(const ChartSettings& range, bool phase, QuestionPage page);
+
+// The guidance every construction page gives below its problem statement.
+QString construction_guidance();
+
+// Everything of a construction page up to its given curves: buttons, chart,
+// panels, the problem with the guidance in a memo `text_height` high, the
+// start of the subtask sequence and the page frame.
+void show_construction_page(const ChartSettings& range, const QString& problem, int text_height,
+                            const QString& title, const QString& date);
+
+// The problem of the examples that complete a given magnitude by its phase.
+QString phase_problem();
