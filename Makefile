@@ -8,18 +8,23 @@ TEST_PKGS := $(RUN_PKGS) xvfb xauth
 
 .PHONY: run test bench build deps deps-test clean
 
-run: deps build
+run: deps
+	$(MAKE) --no-print-directory build TARGET=falkorin
 	./$(BUILD)/falkorin
 
-test: deps-test build
+test: deps-test
+	$(MAKE) --no-print-directory build TARGET=falkorin_tests
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: deps build
+bench: deps
+	$(MAKE) --no-print-directory build TARGET="falkorin-bench falkorin-bare"
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/falkorin-bench ./$(BUILD)/falkorin-bare
 
+# Configures once and builds the named targets (all by default).
+TARGET ?= all
 build:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	cmake --build $(BUILD) -j $(JOBS)
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target $(TARGET)
 
 # Installs only what is missing, so a second run costs nothing.
 deps:
