@@ -3,6 +3,7 @@
 #include "app/exercises.h"
 
 #include "app/Unit1.h"
+#include "construction/Uallgemein.h"
 #include "platform/numfmt.h"
 #include "platform/system.h"
 
@@ -58,6 +59,13 @@ QString line_statistics()
 {
     return exercise_statistics_text(lines_done, lines_right, QStringLiteral(" Linie(n) wurde(n) bisher   "),
                                     QStringLiteral("   richtig bearbeitet"));
+}
+
+QString constant_statistics()
+{
+    return exercise_statistics_text(constants_done, constants_right,
+                                    QStringLiteral(" Konstante(n) wurde(n) bisher   "),
+                                    QStringLiteral("  richtig bearbeitet"));
 }
 
 int point_value_to_y(long double v)
@@ -144,10 +152,14 @@ void point_box(int x, int y, const QColor& color, int width)
     reset_pen();
 }
 
-void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color)
+void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color, platform::PenStyle style)
 {
-    set_pen(color, width);
+    canvas().pen = platform::Pen{color, width, style};
     canvas().moveTo(x1, y1);
+    // A vertical goes straight down or up first: the step aside below
+    // would tilt the whole line by a pixel.
+    if (x1 == x2)
+        canvas().lineTo(x2, y2);
     // One pixel further along the line, so that the end point is drawn too.
     canvas().lineTo(x2 + 1, y1 < y2 ? y2 + 1 : y1 == y2 ? y2 : y2 - 1);
     reset_pen();
@@ -284,6 +296,28 @@ static void line_mouse(bool left, bool right, int x, int y)
     update_check_button_after_click();
 }
 
+// The student's K follows from the clicked point of the magnitude line:
+// |G| = K / w or |G| = K · w. Clicks in the phase diagram, which the task
+// does not show, store nothing.
+static void constant_mouse(bool left, bool right, int x, int y)
+{
+    if (left && in_frequency_range(x)) {
+        if (in_magnitude_diagram(y)) {
+            stored_freq = x_to_freq(x);
+            stored_value = exercise_kind == 1 ? y_to_mag(y) * x_to_freq(x) : y_to_mag(y) / x_to_freq(x);
+            position_stored = true;
+        }
+        if (position_stored && !mark_drawn) {
+            mark_drawn = true;
+            mark_point(x, y, mark_green, 1);
+        }
+    } else if (right && position_stored) {
+        forget_click();
+        draw_chart(true, true);
+    }
+    update_check_button_after_click();
+}
+
 void TForm1::maus_down(MouseButton button, bool shift_empty, int x, int y)
 {
     click_x = x;
@@ -294,6 +328,8 @@ void TForm1::maus_down(MouseButton button, bool shift_empty, int x, int y)
         point_mouse(left, right, x, y);
     if (line_mode)
         line_mouse(left, right, x, y);
+    if (constant_mode)
+        constant_mouse(left, right, x, y);
 }
 
 static void check_point()
@@ -357,6 +393,28 @@ static void check_line()
     f->P_statistik->setCaption(line_statistics());
 }
 
+// Rated by the relative error of K: one pixel is about 3.1 % in w and
+// 4.7 % in |G|, so "RICHTIG" asks for a click within about a pixel.
+static void check_constant()
+{
+    TForm1* f = Form1;
+    f->l_pkt_loes->setText(QStringLiteral("Sie haben mit der Maus den folgenden Kennwert gespeichert:"));
+    f->l_pkt_f->setText(QStringLiteral("Konstante  K = ") + numfmt::sci(stored_value, 4));
+    const long double error = std::fabs((stored_value - target_value) / target_value);
+    freq_ok = error <= 0.03L;
+    f->l_pkt_bem_f->setText(freq_ok            ? QStringLiteral("RICHTIG")
+                            : error <= 0.05L ? QStringLiteral("UNGENAU")
+                                             : QStringLiteral("FALSCH"));
+    f->l_pkt_wert2->setText(QString());
+    f->l_pkt_bem_wert->setText(QString());
+    f->B_neu->setFocus();
+
+    draw_segment(freq_to_x(seg_f1), mag_to_y(seg_v1), freq_to_x(seg_f2), mag_to_y(seg_v2), 1, mark_red);
+
+    count_check(freq_ok, constants_done, constants_right);
+    f->P_statistik->setCaption(constant_statistics());
+}
+
 void TForm1::B_pruefClick()
 {
     B_pruef->hide();
@@ -364,6 +422,8 @@ void TForm1::B_pruefClick()
         check_point();
     if (line_mode)
         check_line();
+    if (constant_mode)
+        check_constant();
 }
 
 static void start_new_task(void (*make_task)())
@@ -383,4 +443,15 @@ void TForm1::B_neuClick()
         start_new_task(new_point);
     if (line_mode)
         start_new_task(new_line);
+    if (constant_mode) {
+        // The target and the stored values stay until the new task and the
+        // next click replace them.
+        clear_point_fields();
+        position_stored = false;
+        mark_drawn = false;
+        B_pruef->hide();
+        value_ok = false;
+        freq_ok = false;
+        new_constant();
+    }
 }

@@ -2,6 +2,8 @@
 // Helpers shared by the mouse exercises of the exercise panel: the random
 // draw, the rating of an answer, the marks drawn on the chart and the
 // statistics line; and the task generators of the point and line exercises.
+#include "platform/canvas.h"
+
 #include <QColor>
 #include <QString>
 
@@ -27,9 +29,10 @@ void count_check(bool right, int& done, int& right_count);
 // is one check.
 QString exercise_statistics_text(int done, int right, const QString& noun, const QString& tail);
 
-// The statistics lines of the point and the line exercise.
+// The statistics lines of the point, the line and the constant exercise.
 QString point_statistics();
 QString line_statistics();
+QString constant_statistics();
 
 // The pixel row of a value of the current exercise kind: point exercise dB,
 // magnitude or degrees; line exercise dB or degrees (slopes are placed the
@@ -49,7 +52,8 @@ void stored_cross(int x, int y);
 // and across the diagram of the current exercise kind.
 void point_box(int x, int y, const QColor& color, int width);
 // A straight line that includes its end pixel.
-void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color);
+void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color,
+                  platform::PenStyle style = platform::PenStyle::Solid);
 
 // 10 to the power e, as the task generators draw their ranges and targets.
 long double power_of_ten(long double e);
@@ -64,7 +68,9 @@ void show_exercise_panel();
 // field flags and the stored values.
 void reset_answer();
 
-// Task generators of the point exercise (lesson 3) and the line
-// exercise (lesson 4): chart, target and exercise panel of a new task.
+// Task generators of the point exercise (lesson 3), the line exercise
+// (lesson 4) and the constant exercise (lesson 5): chart, target and
+// exercise panel of a new task.
 void new_point();
 void new_line();
+void new_constant();

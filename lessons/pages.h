@@ -19,6 +19,16 @@ void point_page();
 // Lesson 4: lines in the Bode diagram.
 void line_page();
 
+// Lesson 5: elementary frequency responses.
+void page_05_01();
+void page_05_03();
+void page_05_05();
+void page_05_07();
+void page_05_08();
+void page_05_10();
+void page_05_12();
+void page_05_13();
+
 // Lesson 6: functions with a constant magnitude at low frequencies.
 void page_06_01();
 void page_06_02();
