@@ -165,6 +165,9 @@ void TForm1::draw_page_frame(const QString& title, const QString& date, int fram
 
     c.font.name = QStringLiteral("Arial");
     c.font.height = 22;
+    // A title wider than the frame gets the largest height that keeps it inside.
+    while (c.font.height > 1 && 610 + c.textWidth(title) > 1264)
+        --c.font.height;
     c.textOut(610, 7, title);
     c.font.height = 12;
     c.textOut(1125, 26, QStringLiteral("Seite ") + page_id + QStringLiteral("     Stand ") + date);
