@@ -352,6 +352,10 @@ private slots:
         click(w->B_rechts);
         QCOMPARE(page_id, QString("06_01"));
         QVERIFY(!w->B_next->isVisible() && !w->M_teilaufg->isVisible());
+        click(w->B_links); // back over the lesson boundary: the example starts afresh
+        QCOMPARE(page_id, QString("05_13"));
+        QCOMPARE(subtask_no, 0);
+        QVERIFY(w->B_next->isEnabled() && !w->B_ergeb->isEnabled());
     }
 };
 
