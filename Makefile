@@ -4,7 +4,7 @@ JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 RUN_PKGS  := cmake make g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2
-TEST_PKGS := $(RUN_PKGS) xvfb xauth
+TEST_PKGS := $(RUN_PKGS)
 
 .PHONY: run test bench build deps deps-test clean
 
@@ -23,7 +23,7 @@ bench: deps
 # Configures once and builds the named targets (all by default).
 TARGET ?= all
 build:
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target $(TARGET)
 
 # Installs only what is missing, so a second run costs nothing.
