@@ -149,7 +149,7 @@ void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color
     set_pen(color, width);
     canvas().pen.style = style;
     canvas().moveTo(x1, y1);
-    // A vertical stays vertical: the step to the end pixel below comes last.
+    // A vertical stays vertical; the step that takes in the end pixel follows.
     if (x1 == x2)
         canvas().lineTo(x2, y2);
     // One pixel further along the line, so that the end point is drawn too.

@@ -43,11 +43,15 @@ std::unique_ptr<TForm1> openPage(int n)
     return w;
 }
 
+// The recorded operation of a kind at these coordinates; a text by its
+// position alone.
 const CanvasOp* find(const TForm1& w, CanvasOp::Kind kind, int x1, int y1, int x2 = 0, int y2 = 0)
 {
-    for (const auto& op : w.Canvas.ops)
-        if (op.kind == kind && op.x1 == x1 && op.y1 == y1 && (kind == CanvasOp::TextOut || (op.x2 == x2 && op.y2 == y2)))
+    for (const auto& op : w.Canvas.ops) {
+        const bool ends = kind == CanvasOp::TextOut || (op.x2 == x2 && op.y2 == y2);
+        if (op.kind == kind && op.x1 == x1 && op.y1 == y1 && ends)
             return &op;
+    }
     return nullptr;
 }
 
@@ -185,15 +189,9 @@ private slots:
             QCOMPARE(w->CB_A[to]->item(i), w->CB_A[from]->item(i));
     }
 
-    void mendedTexts()
+    void mendedSolution()
     {
-        auto w = openPage(9);
-        QCOMPARE((QStringList{w->CB_A[4]->item(1), w->CB_A[4]->item(2), w->CB_A[4]->item(3), w->CB_A[4]->item(4),
-                              w->CB_A[4]->item(5), w->CB_A[4]->item(6), w->CB_A[4]->item(7)}),
-                 (QStringList{"wo_4 = 2;  |G(oo)| = 10 dB", "wo_4 = 0.05; |G(oo)| = 6.0206 dB",
-                              "wo_4 = 2; |G(oo)| = 3.1623", "wo_4 = 4; |G(oo)| = 2", "wo_4 = 4/sec; |G(oo)| = 2 dB",
-                              "wo_4 = 4 Hz; |G(oo)| = 6.0206 dB", "fo_4 = 4 Hz; |G(oo)| = 2"}));
-        showPage(*w, 11);
+        auto w = openPage(11);
         QCOMPARE(w->Memo_L[1]->text(),
                  QString("Lösung zur 1. Aufgabe:\r\n\r\nKp = |G(0)| = -15 dB => 10^(-15/20) = 0.17783;\r\n"
                          "fo_1 = 30;   ohne Einheit, da Diagramm auch ohne Einheit!"));
@@ -295,7 +293,6 @@ private slots:
         // After 05_04 no second item is right any more.
         QTest::newRow("05_06 item 3 everywhere") << 6 << QList<int>{3, 3, 3, 3, 3} << 1;
         QTest::newRow("05_09 the keys") << 9 << QList<int>{6, 5, 7, 2, 4} << 5;
-        QTest::newRow("05_09 the old key text") << 9 << QList<int>{0, 0, 0, 4, 0} << 0;
     }
 
     void scoring()
