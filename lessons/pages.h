@@ -19,6 +19,13 @@ void point_page();
 // Lesson 4: lines in the Bode diagram.
 void line_page();
 
+// Lesson 5: task pages
+void page_05_02();
+void page_05_04();
+void page_05_06();
+void page_05_09();
+void page_05_11();
+
 // Lesson 6: functions with a constant magnitude at low frequencies.
 void page_06_01();
 void page_06_02();
