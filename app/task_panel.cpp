@@ -22,6 +22,7 @@ void setup_question_page(const QuestionPage& page)
     f->P_aufgaben->show();
     f->show_statistics();
     answer_key.fill(0);
+    second_key.fill(0);
     f->draw_page_frame(page.title, page.date);
 
     for (int k = 1; k <= 5; ++k) {
@@ -41,8 +42,10 @@ void setup_question_page(const QuestionPage& page)
                 box->setItem(i, items.at(i));
         }
     }
-    for (int k = 1; k <= 5; ++k)
+    for (int k = 1; k <= 5; ++k) {
         answer_key[k] = page.key[k - 1];
+        second_key[k] = page.second_key[k - 1];
+    }
     for (int k = 1; k <= 5; ++k)
         f->CB_A[k]->setCurrentIndex(0);
 }
@@ -55,7 +58,7 @@ void TForm1::B_auswertClick()
         if (i != 0) {
             lesson_answered[L] += 1;
             total_answered += 1;
-            if (i == answer_key[k]) {
+            if (i == answer_key[k] || i == second_key[k]) {
                 lesson_solved[L] += 1;
                 total_solved += 1;
             }

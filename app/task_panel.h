@@ -19,6 +19,9 @@ struct QuestionPage {
     // the previous page drew it. Runs after the buttons are set and before
     // the panels are shown, in the order of every page.
     std::function<void()> chart;
+    // An item that scores as right besides the key, where a list offers the
+    // right answer twice; 0 for none.
+    std::array<int, 5> second_key{};
 };
 
 // Sets up the task panel for a question page: buttons, chart, panels,

@@ -21,11 +21,16 @@ void line_page();
 
 // Lesson 5: elementary frequency responses.
 void page_05_01();
+void page_05_02();
 void page_05_03();
+void page_05_04();
 void page_05_05();
+void page_05_06();
 void page_05_07();
 void page_05_08();
+void page_05_09();
 void page_05_10();
+void page_05_11();
 void page_05_12();
 void page_05_13();
 
