@@ -15,9 +15,8 @@ static PageFunction page_function(int lesson, int page)
         {{page_02_01, page_02_02, page_02_03, page_02_04, page_02_05, page_02_06, page_02_07}}, // lesson 2
         {{point_page}},                                                                  // lesson 3
         {{line_page}},                                                                   // lesson 4
-        // Lesson 5; the task pages 2, 4, 6, 9 and 11 are not there yet.
-        {{page_05_01, nullptr, page_05_03, nullptr, page_05_05, nullptr, page_05_07, page_05_08, nullptr, page_05_10,
-          nullptr, page_05_12, page_05_13}},
+        {{page_05_01, page_05_02, page_05_03, page_05_04, page_05_05, page_05_06, page_05_07, page_05_08, page_05_09,
+          page_05_10, page_05_11, page_05_12, page_05_13}},                             // lesson 5
         {{page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06}},      // lesson 6
         {},                                                                              // lesson 7
         {},                                                                              // lesson 8

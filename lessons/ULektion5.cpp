@@ -20,69 +20,19 @@ const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
 const QColor green(0, 128, 0);
 
-// A magnitude given as a number, in the dB the polygon store holds.
-long double num(long double magnitude)
+// Squares of width 2 on magnitude points, labelled "Punkt 1", "Punkt 2", ...
+// at an offset from the point, in the colour of the example.
+void labelled_points(const QColor& color, std::initializer_list<Vertex> points, int dx, int dy)
 {
-    return 20 * std::log10(magnitude);
-}
-
-// The dashed vertical through both diagrams at a corner frequency, from a
-// level in dB above the magnitude diagram to an angle below the phase one.
-struct Dashed {
-    long double freq = 0; // 0: none
-    long double top_db = 0;
-    long double bottom_deg = 0;
-};
-
-// Where the labels "Punkt 1", "Punkt 2", ... of the magnitude squares sit,
-// relative to the square's centre.
-struct LabelOffset {
-    bool shown = false;
-    int dx = 0;
-    int dy = 0;
-};
-
-// One worked example of an explanation page, as asymptotes. A shift moves
-// a polyline down by that many pixels (negative: up), so that the lines of
-// the two examples do not cover each other.
-struct Example {
-    QColor color;
-    std::initializer_list<Vertex> magnitude = {};
-    int magnitude_shift = 0;
-    std::initializer_list<Vertex> phase = {};
-    int phase_shift = 0;
-    std::initializer_list<Vertex> magnitude_squares = {};
-    std::initializer_list<Vertex> phase_squares = {};
-    Dashed dashed = {};
-    LabelOffset labels = {};
-};
-
-void draw_example(const Example& e)
-{
-    set_mag_polygon(e.magnitude_shift, e.magnitude);
-    draw_mag_polygon(2, e.color);
-    set_phase_polygon(e.phase_shift, e.phase);
-    draw_phase_polygon(2, e.color);
-
     platform::Canvas& c = Form1->Canvas;
     int n = 0;
-    for (const Vertex& v : e.magnitude_squares) {
+    for (const Vertex& v : points) {
         const int x = freq_to_x(v.freq);
         const int y = db_to_y(v.value);
-        mark_point(x, y, e.color, 2);
-        if (e.labels.shown) {
-            c.font.color = e.color;
-            c.textOut(x + e.labels.dx, y + e.labels.dy, QStringLiteral("Punkt ") + numfmt::integer(++n));
-            c.font.color = Qt::black;
-        }
-    }
-    for (const Vertex& v : e.phase_squares)
-        mark_point(freq_to_x(v.freq), phase_to_y(v.value), e.color, 2);
-
-    if (e.dashed.freq > 0) {
-        const int x = freq_to_x(e.dashed.freq);
-        draw_segment(x, db_to_y(e.dashed.top_db), x, phase_to_y(e.dashed.bottom_deg), 1, e.color,
-                     platform::PenStyle::Dash);
+        mark_point(x, y, color, 2);
+        c.font.color = color;
+        c.textOut(x + dx, y + dy, QStringLiteral("Punkt ") + numfmt::integer(++n));
+        c.font.color = Qt::black;
     }
 }
 
@@ -109,14 +59,36 @@ void begin_explanation(const QString& section, const QString& id, const QString&
     set_memo_text(text);
 }
 
-void end_explanation(const Example& first, const Example& second)
+} // namespace
+
+long double dB(long double ratio)
 {
-    draw_example(first);
-    draw_example(second);
-    Form1->B_pruef->hide();
+    return 20 * std::log10(ratio);
 }
 
-} // namespace
+void draw_asymptotes(const QColor& color, std::initializer_list<Vertex> magnitude,
+                     std::initializer_list<Vertex> phase, int magnitude_shift, int phase_shift)
+{
+    set_mag_polygon(magnitude_shift, magnitude);
+    draw_mag_polygon(2, color);
+    set_phase_polygon(phase_shift, phase);
+    draw_phase_polygon(2, color);
+}
+
+void corner_line(const QColor& color, long double w, long double top_db, long double bottom_degrees)
+{
+    const int x = freq_to_x(w);
+    draw_segment(x, db_to_y(top_db), x, phase_to_y(bottom_degrees), 1, color, platform::PenStyle::Dash);
+}
+
+void mark_corner(const QColor& color, long double w, long double db, long double degrees, long double top_db,
+                 long double bottom_degrees)
+{
+    const int x = freq_to_x(w);
+    mark_point(x, db_to_y(db), color, 2);
+    mark_point(x, phase_to_y(degrees), color, 2);
+    corner_line(color, w, top_db, bottom_degrees);
+}
 
 // ---------------------------------------------------------------------------
 // 05_01: first-order lag
@@ -166,20 +138,13 @@ void page_05_01()
                            "Eckkreisfrequenzen in beiden Diagrammen. Die Phasenverläufe sind um je einen Pixel "
                            "gegeneinander verschoben gezeichnet, damit sie sich nicht verdecken."),
         });
-    end_explanation({.color = blue,
-                     .magnitude = {{0.1L, 30}, {30, 30}, {1000, num(0.9486L)}},
-                     .phase = {{0.1L, 0}, {3, 0}, {300, -90}, {1000, -90}},
-                     .phase_shift = -1,
-                     .magnitude_squares = {{30, 30}},
-                     .phase_squares = {{30, -45}},
-                     .dashed = {30, 42, -92}},
-                    {.color = red,
-                     .magnitude = {{0.1L, -10}, {5, -10}, {1000, num(0.001581L)}},
-                     .phase = {{0.1L, 0}, {0.5L, 0}, {50, -90}, {1000, -90}},
-                     .phase_shift = 1,
-                     .magnitude_squares = {{5, -10}},
-                     .phase_squares = {{5, -45}},
-                     .dashed = {5, 42, -92}});
+    draw_asymptotes(blue, {{0.1L, 30}, {30, 30}, {1000, dB(0.9486L)}}, {{0.1L, 0}, {3, 0}, {300, -90}, {1000, -90}},
+                    0, -1);
+    mark_corner(blue, 30, 30, -45, 42, -92);
+    draw_asymptotes(red, {{0.1L, -10}, {5, -10}, {1000, dB(0.001581L)}},
+                    {{0.1L, 0}, {0.5L, 0}, {50, -90}, {1000, -90}}, 0, 1);
+    mark_corner(red, 5, -10, -45, 42, -92);
+    Form1->B_pruef->hide();
 }
 
 // ---------------------------------------------------------------------------
@@ -226,18 +191,11 @@ void page_05_03()
             QStringLiteral("Beide Phasenwinkel liegen bei -90°; sie sind etwas gegeneinander verschoben gezeichnet, "
                            "damit sie sich nicht verdecken."),
         });
-    end_explanation({.color = blue,
-                     .magnitude = {{0.1L, 40}, {100000, -80}},
-                     .phase = {{0.01L, -90}, {100000, -90}},
-                     .phase_shift = -1,
-                     .magnitude_squares = {{1, 20}, {10, 0}, {100, -20}, {10000, -60}},
-                     .labels = {true, 5, -25}},
-                    {.color = green,
-                     .magnitude = {{0.01L, num(20)}, {20000, -100}},
-                     .phase = {{0.01L, -90}, {100000, -90}},
-                     .phase_shift = 2,
-                     .magnitude_squares = {{0.2L, 0}, {20, -40}, {2000, -80}},
-                     .labels = {true, -20, 15}});
+    draw_asymptotes(blue, {{0.1L, 40}, {100000, -80}}, {{0.01L, -90}, {100000, -90}}, 0, -1);
+    labelled_points(blue, {{1, 20}, {10, 0}, {100, -20}, {10000, -60}}, 5, -25);
+    draw_asymptotes(green, {{0.01L, dB(20)}, {20000, -100}}, {{0.01L, -90}, {100000, -90}}, 0, 2);
+    labelled_points(green, {{0.2L, 0}, {20, -40}, {2000, -80}}, -20, 15);
+    Form1->B_pruef->hide();
 }
 
 // ---------------------------------------------------------------------------
@@ -284,18 +242,11 @@ void page_05_05()
             QStringLiteral("Beide Phasenwinkel liegen bei +90°; sie sind etwas gegeneinander verschoben gezeichnet, "
                            "damit sie sich nicht verdecken."),
         });
-    end_explanation({.color = blue,
-                     .magnitude = {{0.01L, -80}, {10000, 40}},
-                     .phase = {{0.01L, 90}, {100000, 90}},
-                     .phase_shift = -1,
-                     .magnitude_squares = {{1, -40}, {10, -20}, {100, 0}, {10000, 40}},
-                     .labels = {true, 10, 2}},
-                    {.color = green,
-                     .magnitude = {{0.8L, -100}, {100000, num(1.25L)}},
-                     .phase = {{0.01L, 90}, {100000, 90}},
-                     .phase_shift = 2,
-                     .magnitude_squares = {{8, -80}, {800, -40}, {80000, 0}},
-                     .labels = {true, -45, -15}});
+    draw_asymptotes(blue, {{0.01L, -80}, {10000, 40}}, {{0.01L, 90}, {100000, 90}}, 0, -1);
+    labelled_points(blue, {{1, -40}, {10, -20}, {100, 0}, {10000, 40}}, 10, 2);
+    draw_asymptotes(green, {{0.8L, -100}, {100000, dB(1.25L)}}, {{0.01L, 90}, {100000, 90}}, 0, 2);
+    labelled_points(green, {{8, -80}, {800, -40}, {80000, 0}}, -45, -15);
+    Form1->B_pruef->hide();
 }
 
 // ---------------------------------------------------------------------------
@@ -454,20 +405,13 @@ void page_05_08()
                            "Eckkreisfrequenzen. Die Phasenverläufe sind um je einen Pixel gegeneinander verschoben "
                            "gezeichnet."),
         });
-    end_explanation({.color = blue,
-                     .magnitude = {{0.2L, 80}, {200, 20}, {10000, 20}},
-                     .phase = {{0.1L, -90}, {20, -90}, {2000, 0}, {10000, 0}},
-                     .phase_shift = 1,
-                     .magnitude_squares = {{200, 20}},
-                     .phase_squares = {{200, -45}},
-                     .dashed = {200, 82, -94}},
-                    {.color = red,
-                     .magnitude = {{0.1L, num(22.136L)}, {7, -10}, {10000, -10}},
-                     .phase = {{0.1L, -90}, {0.7L, -90}, {70, 0}, {10000, 0}},
-                     .phase_shift = -1,
-                     .magnitude_squares = {{7, -10}},
-                     .phase_squares = {{7, -45}},
-                     .dashed = {7, 82, -94}});
+    draw_asymptotes(blue, {{0.2L, 80}, {200, 20}, {10000, 20}}, {{0.1L, -90}, {20, -90}, {2000, 0}, {10000, 0}}, 0,
+                    1);
+    mark_corner(blue, 200, 20, -45, 82, -94);
+    draw_asymptotes(red, {{0.1L, dB(22.136L)}, {7, -10}, {10000, -10}},
+                    {{0.1L, -90}, {0.7L, -90}, {70, 0}, {10000, 0}}, 0, -1);
+    mark_corner(red, 7, -10, -45, 82, -94);
+    Form1->B_pruef->hide();
 }
 
 // ---------------------------------------------------------------------------
@@ -516,20 +460,13 @@ void page_05_10()
                            "Eckkreisfrequenzen. Die Phasenverläufe sind um je einen Pixel gegeneinander verschoben "
                            "gezeichnet."),
         });
-    end_explanation({.color = red,
-                     .magnitude = {{0.1L, 10}, {5, 10}, {50 * std::sqrt(10.0L), 40}},
-                     .phase = {{0.1L, 0}, {0.5L, 0}, {50, 90}, {10000, 90}},
-                     .phase_shift = -1,
-                     .magnitude_squares = {{5, 10}},
-                     .phase_squares = {{5, 45}},
-                     .dashed = {5, 42, -94}},
-                    {.color = blue,
-                     .magnitude = {{0.1L, -20}, {100, -20}, {10000, 20}},
-                     .phase = {{0.1L, 0}, {10, 0}, {1000, 90}, {10000, 90}},
-                     .phase_shift = 1,
-                     .magnitude_squares = {{100, -20}},
-                     .phase_squares = {{100, 45}},
-                     .dashed = {100, 42, -94}});
+    draw_asymptotes(red, {{0.1L, 10}, {5, 10}, {50 * std::sqrt(10.0L), 40}},
+                    {{0.1L, 0}, {0.5L, 0}, {50, 90}, {10000, 90}}, 0, -1);
+    mark_corner(red, 5, 10, 45, 42, -94);
+    draw_asymptotes(blue, {{0.1L, -20}, {100, -20}, {10000, 20}}, {{0.1L, 0}, {10, 0}, {1000, 90}, {10000, 90}}, 0,
+                    1);
+    mark_corner(blue, 100, -20, 45, 42, -94);
+    Form1->B_pruef->hide();
 }
 
 // ---------------------------------------------------------------------------
@@ -577,20 +514,14 @@ void page_05_12()
             QStringLiteral("Beide Beträge liegen bei 0 dB; sie sind um je einen Pixel gegeneinander verschoben "
                            "gezeichnet. Die Quadrate markieren den Winkel -90° bei  w = w1 ."),
         });
-    end_explanation({.color = red,
-                     .magnitude = {{0.1L, 0}, {10000, 0}},
-                     .magnitude_shift = 1,
-                     .phase = {{0.1L, 0}, {0.3L, 0}, {30, -180}, {10000, -180}},
-                     .phase_shift = 1,
-                     .phase_squares = {{3, -90}},
-                     .dashed = {3, 21, -276}},
-                    {.color = blue,
-                     .magnitude = {{0.1L, 0}, {10000, 0}},
-                     .magnitude_shift = -1,
-                     .phase = {{0.1L, 0}, {20, 0}, {2000, -180}, {10000, -180}},
-                     .phase_shift = -1,
-                     .phase_squares = {{200, -90}},
-                     .dashed = {200, 21, -276}});
+    // Only the angle shows the all-pass: its squares sit on the phase alone.
+    draw_asymptotes(red, {{0.1L, 0}, {10000, 0}}, {{0.1L, 0}, {0.3L, 0}, {30, -180}, {10000, -180}}, 1, 1);
+    mark_point(freq_to_x(3), phase_to_y(-90), red, 2);
+    corner_line(red, 3, 21, -276);
+    draw_asymptotes(blue, {{0.1L, 0}, {10000, 0}}, {{0.1L, 0}, {20, 0}, {2000, -180}, {10000, -180}}, -1, -1);
+    mark_point(freq_to_x(200), phase_to_y(-90), blue, 2);
+    corner_line(blue, 200, 21, -276);
+    Form1->B_pruef->hide();
 }
 
 // ---------------------------------------------------------------------------

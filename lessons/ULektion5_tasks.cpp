@@ -1,9 +1,9 @@
 // Lesson 5: the task pages that close the sections 5.1 to 5.5. Each shows
 // an example in the chart and poses five questions on it and on the section.
 #include "app/Unit1.h"
-#include "app/exercises.h"
 #include "app/task_panel.h"
 #include "construction/Uallgemein.h"
+#include "lessons/ULektion5.h"
 #include "lessons/page_common.h"
 #include "lessons/pages.h"
 
@@ -29,33 +29,6 @@ void show_task_page(const ChartSettings& range, bool phase, const char* date, Qu
                  page_section;
     page.date = QString::fromLatin1(date);
     show_example_task_page(range, phase, page);
-}
-
-// A magnitude given as a number, in dB.
-long double dB(long double ratio)
-{
-    return 20 * std::log10(ratio);
-}
-
-// The asymptotes of an element with one corner.
-void draw_asymptotes(const QColor& color, std::initializer_list<Vertex> magnitude,
-                     std::initializer_list<Vertex> phase)
-{
-    set_mag_polygon(0, magnitude);
-    draw_mag_polygon(2, color);
-    set_phase_polygon(0, phase);
-    draw_phase_polygon(2, color);
-}
-
-// The corner frequency w: a square on each diagram's asymptotes and a
-// dashed vertical that joins them from above the magnitude diagram.
-void mark_corner(const QColor& color, long double w, long double db, long double degrees, long double top_db,
-                 long double bottom_degrees)
-{
-    const int x = freq_to_x(w);
-    mark_point(x, db_to_y(db), color, 2);
-    mark_point(x, phase_to_y(degrees), color, 2);
-    draw_segment(x, db_to_y(top_db), x, phase_to_y(bottom_degrees), 1, color, platform::PenStyle::Dash);
 }
 
 // A straight magnitude line and, beside it, the number the questions call

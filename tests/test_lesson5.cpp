@@ -321,6 +321,10 @@ private slots:
         position_stored = false;
         clickAt(*w, 300, 200);
         QVERIFY(!position_stored);
+        click(w->B_links);
+        click(w->B_links);
+        QCOMPARE(page_id, QString("05_06"));
+        QVERIFY(!constant_mode && !w->P_punkt->isVisible() && !w->B_pruef->isVisible());
     }
 
     void allPassExample()
