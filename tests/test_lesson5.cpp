@@ -35,15 +35,6 @@ std::unique_ptr<TForm1> goToPage(int n, unsigned long long seed = 1)
     return w;
 }
 
-const CanvasOp* lineOp(const TForm1& w, QPoint a, QPoint b, const QColor& color)
-{
-    for (const auto& op : w.Canvas.ops)
-        if (op.kind == CanvasOp::LineTo && op.x1 == a.x() && op.y1 == a.y() && op.x2 == b.x() && op.y2 == b.y() &&
-            op.pen.color == color)
-            return &op;
-    return nullptr;
-}
-
 bool hasSquare(const TForm1& w, QPoint c, const QColor& color, int width)
 {
     for (const auto& op : ops(w, CanvasOp::Rectangle))
@@ -170,22 +161,17 @@ private slots:
         QFETCH(Points, squares);
         QFETCH(QList<int>, dashed);
         auto w = goToPage(page);
-        for (const Points& line : {magnitude, phase})
-            for (int i = 1; i < line.size(); ++i) {
-                const CanvasOp* op = lineOp(*w, line[i - 1], line[i], color);
-                QVERIFY2(op, qPrintable(QStringLiteral("%1,%2 - %3,%4")
-                                            .arg(line[i - 1].x()).arg(line[i - 1].y()).arg(line[i].x()).arg(line[i].y())));
-                QCOMPARE(op->pen.width, 2);
-            }
+        verifyPolyline(*w, magnitude, color);
+        verifyPolyline(*w, phase, color);
         for (QPoint s : squares)
             QVERIFY(hasSquare(*w, s, color, 2));
         if (!dashed.isEmpty()) {
             const int x = dashed[0], top = dashed[1], bottom = dashed[2];
-            const CanvasOp* down = lineOp(*w, {x, top}, {x, bottom}, color);
+            const CanvasOp* down = findLine(*w, {x, top}, {x, bottom}, color);
             QVERIFY(down);
             QCOMPARE(down->pen.style, platform::PenStyle::Dash);
             QCOMPARE(down->pen.width, 1);
-            QVERIFY(lineOp(*w, {x, bottom}, {x + 1, bottom + 1}, color)); // the end pixel
+            QVERIFY(findLine(*w, {x, bottom}, {x + 1, bottom + 1}, color)); // the end pixel
         }
         QCOMPARE(w->Canvas.pen.color, QColor(Qt::black));
         QCOMPARE(w->Canvas.font.color, QColor(Qt::black));

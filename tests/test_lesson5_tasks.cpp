@@ -55,19 +55,6 @@ const CanvasOp* find(const TForm1& w, CanvasOp::Kind kind, int x1, int y1, int x
     return nullptr;
 }
 
-// A solid line of width 2 through the points, in the colour.
-void verifyPolyline(const TForm1& w, const QList<QPoint>& points, const QColor& color)
-{
-    for (int i = 1; i < points.size(); ++i) {
-        const QPoint a = points[i - 1], b = points[i];
-        const CanvasOp* op = find(w, CanvasOp::LineTo, a.x(), a.y(), b.x(), b.y());
-        QVERIFY2(op, qPrintable(QStringLiteral("line %1,%2 - %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())));
-        QCOMPARE(op->pen.color, color);
-        QCOMPARE(op->pen.width, 2);
-        QCOMPARE(op->pen.style, platform::PenStyle::Solid);
-    }
-}
-
 } // namespace
 
 class TestLesson5Tasks : public QObject {

@@ -80,17 +80,33 @@ const platform::CanvasOp* findText(const TForm1& w, const QString& text)
     return nullptr;
 }
 
-bool hasLine(const TForm1& w, int x1, int y1, int x2, int y2, const QColor& color)
+const platform::CanvasOp* findLine(const TForm1& w, QPoint a, QPoint b, const QColor& color)
 {
     for (const auto& op : w.Canvas.ops) {
         if (op.kind != platform::CanvasOp::LineTo)
             continue;
-        const bool same = (op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2) ||
-                          (op.x1 == x2 && op.y1 == y2 && op.x2 == x1 && op.y2 == y1);
+        const QPoint from(op.x1, op.y1), to(op.x2, op.y2);
+        const bool same = (from == a && to == b) || (from == b && to == a);
         if (same && (!color.isValid() || op.pen.color == color))
-            return true;
+            return &op;
     }
-    return false;
+    return nullptr;
+}
+
+bool hasLine(const TForm1& w, int x1, int y1, int x2, int y2, const QColor& color)
+{
+    return findLine(w, QPoint(x1, y1), QPoint(x2, y2), color) != nullptr;
+}
+
+void verifyPolyline(const TForm1& w, const QList<QPoint>& points, const QColor& color, int width)
+{
+    for (int i = 1; i < points.size(); ++i) {
+        const QPoint a = points[i - 1], b = points[i];
+        const platform::CanvasOp* op = findLine(w, a, b, color);
+        QVERIFY2(op, qPrintable(QStringLiteral("line %1,%2 - %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y())));
+        QCOMPARE(op->pen.width, width);
+        QCOMPARE(op->pen.style, platform::PenStyle::Solid);
+    }
 }
 
 void click(QWidget* w)

@@ -45,6 +45,11 @@ QStringList texts(const TForm1& w);
 const platform::CanvasOp* findText(const TForm1& w, const QString& text);
 // Whether a line from (x1, y1) to (x2, y2) was drawn (in either direction).
 bool hasLine(const TForm1& w, int x1, int y1, int x2, int y2, const QColor& color = QColor());
+// The recorded line from a to b (in either direction), in the colour if one
+// is given; nullptr if there is none.
+const platform::CanvasOp* findLine(const TForm1& w, QPoint a, QPoint b, const QColor& color = QColor());
+// Verifies a solid polyline of the width through the points, in the colour.
+void verifyPolyline(const TForm1& w, const QList<QPoint>& points, const QColor& color, int width = 2);
 
 // Clicks a control with the left mouse button, as the student would.
 void click(QWidget* w);
