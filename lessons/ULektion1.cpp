@@ -65,12 +65,6 @@ QString solution_text(int n, const QStringList& lines)
            memo_text(lines);
 }
 
-void line(int x1, int y1, int x2, int y2)
-{
-    Form1->Canvas.moveTo(x1, y1);
-    Form1->Canvas.lineTo(x2, y2);
-}
-
 void draw_pole_mark(int x, int y)
 {
     platform::Canvas& c = Form1->Canvas;
@@ -215,16 +209,15 @@ void page_01_02()
         QStringLiteral("x = 3.09691"),
         QStringLiteral("x = 3.01030"),
     };
+    const QString given =
+        QStringLiteral("Berechnen Sie unter Verwendung von    log ( 2 ) = 0.30103    und    log ( 10 ) = 1");
     setup_question_page({
         task_title(),
         date,
         {
-            task_text(1, {QStringLiteral("Berechnen Sie unter Verwendung von    log ( 2 ) = 0.30103    und    log ( 10 ) = 1"),
-                            QStringLiteral("den Zahlenwert von       x = log ( 0.08 )")}),
-            task_text(2, {QStringLiteral("Berechnen Sie unter Verwendung von    log ( 2 ) = 0.30103    und    log ( 10 ) = 1"),
-                            QStringLiteral("den Zahlenwert von       x = log ( 1.024 )")}),
-            task_text(3, {QStringLiteral("Berechnen Sie unter Verwendung von    log ( 2 ) = 0.30103    und    log ( 10 ) = 1"),
-                            QStringLiteral("den Zahlenwert von       x = log ( 1250 )")}),
+            task_text(1, {given, QStringLiteral("den Zahlenwert von       x = log ( 0.08 )")}),
+            task_text(2, {given, QStringLiteral("den Zahlenwert von       x = log ( 1.024 )")}),
+            task_text(3, {given, QStringLiteral("den Zahlenwert von       x = log ( 1250 )")}),
             task_text(4, {QStringLiteral("Berechnen Sie die Zahl  x  , für die gilt   log ( x ) = 1.5")}),
             task_text(5, {QStringLiteral("Berechnen Sie die Zahl  x  , für die gilt   log ( x ) = -2.69897")}),
         },
@@ -307,18 +300,16 @@ void page_01_04()
         QStringLiteral("x = 42.14420"),
         QStringLiteral("x = 0.031623"),
     };
+    const QString to_db = QStringLiteral("den zugehörigen Wert von  v / dB");
     setup_question_page({
         task_title(),
         date,
         {
             task_text(6, {QStringLiteral("Welchem Betrag der Spannungsverstärkung |G| entspricht   v = 22 dB?")}),
             task_text(7, {QStringLiteral("Welchem Betrag der Stromverstärkung |G| entspricht   v = -30 dB?")}),
-            task_text(8, {QStringLiteral("Berechnen Sie aus der Verstärkung |G| = 500"),
-                            QStringLiteral("den zugehörigen Wert von  v / dB")}),
-            task_text(9, {QStringLiteral("Berechnen Sie aus der Verstärkung |G| = 128"),
-                            QStringLiteral("den zugehörigen Wert von  v / dB")}),
-            task_text(10, {QStringLiteral("Berechnen Sie aus der Verstärkung |G| = 0.125"),
-                             QStringLiteral("den zugehörigen Wert von  v / dB")}),
+            task_text(8, {QStringLiteral("Berechnen Sie aus der Verstärkung |G| = 500"), to_db}),
+            task_text(9, {QStringLiteral("Berechnen Sie aus der Verstärkung |G| = 128"), to_db}),
+            task_text(10, {QStringLiteral("Berechnen Sie aus der Verstärkung |G| = 0.125"), to_db}),
         },
         {
             solution_text(6, {QStringLiteral("v = 22 dB = 20 dB + 2· 1 dB  daraus folgt  |G| = 10· [1.12202]^2 = 10^[1.1]")}),
