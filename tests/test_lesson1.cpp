@@ -3,6 +3,8 @@
 // the ways into and out of the lesson.
 #include "testutil.h"
 
+#include "app/task_panel.h"
+
 #include <QFontMetrics>
 #include <QMap>
 #include <QScrollBar>
@@ -275,6 +277,9 @@ private slots:
         for (int k = 1; k <= 5; ++k)
             if (k != box)
                 QCOMPARE(items(w->CB_A[k]) == items(cb), shared);
+        // Every option shows whole in the closed box.
+        for (const QString& option : items(cb))
+            QVERIFY2(QFontMetrics(cb->font()).horizontalAdvance(option) <= option_room(cb), qPrintable(option));
     }
 
     // Every page, reached after a page with other ranges, axis and units.
