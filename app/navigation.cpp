@@ -11,7 +11,8 @@ static PageFunction page_function(int lesson, int page)
 {
     static const std::array<std::array<PageFunction, 14>, 9> table = {{
         {},
-        {},                                                                              // lesson 1
+        {{page_01_01, page_01_02, page_01_03, page_01_04, page_01_05, page_01_06, page_01_07, page_01_08,
+          page_01_09, page_01_10, page_01_11, page_01_12, page_01_13, page_01_14}},                      // lesson 1
         {{page_02_01, page_02_02, page_02_03, page_02_04, page_02_05, page_02_06, page_02_07}}, // lesson 2
         {{point_page}},                                                                  // lesson 3
         {{line_page}},                                                                   // lesson 4

@@ -35,6 +35,12 @@ void set_memo_text(const QStringList& lines)
     Form1->M_text->setText(memo_text(lines));
 }
 
+void line(int x1, int y1, int x2, int y2)
+{
+    Form1->Canvas.moveTo(x1, y1);
+    Form1->Canvas.lineTo(x2, y2);
+}
+
 QString example_title(const QString& suffix)
 {
     return QStringLiteral("Lektion ") + page_lesson + QStringLiteral(" : ") + page_example + suffix;

@@ -23,6 +23,9 @@ void show_text_memo(int height);
 // Replaces the text of the memo.
 void set_memo_text(const QStringList& lines);
 
+// A line on the window canvas with the current pen.
+void line(int x1, int y1, int x2, int y2);
+
 // ---------------------------------------------------- worked-example pages
 
 // The header title of an example page: "Lektion L : E" and the suffix.
