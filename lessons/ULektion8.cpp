@@ -36,7 +36,8 @@ void page_08_02()
 {
     begin_example_page("08_02", "2");
     const QString problem =
-        crlf + QStringLiteral("Eine minimalphasige und stabile Funktion ist durch den Betragsfrequenzgang beschrieben.") +
+        crlf +
+        QStringLiteral("Eine minimalphasige und stabile Funktion ist durch den Betragsfrequenzgang beschrieben.") +
         crlf + crlf +
         QStringLiteral("Ermitteln Sie den Phasenwinkelverlauf und geben Sie die Übertragungs-Funktion G(s) an.") + crlf;
     show_construction_page({1E-5L, 1E5L, 0.1L, 10, -180, 180, false, false}, problem, 280, example_title(suffix),
