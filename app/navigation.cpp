@@ -18,8 +18,8 @@ static PageFunction page_function(int lesson, int page)
         {{line_page}},                                                                   // lesson 4
         {},                                                                              // lesson 5
         {{page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06}},      // lesson 6
-        {},                                                                              // lesson 7
-        {},                                                                              // lesson 8
+        {{page_07_01, page_07_02, page_07_03, page_07_04}},                              // lesson 7
+        {{page_08_01, page_08_02, page_08_03}},                                          // lesson 8
     }};
     if (lesson < 1 || lesson > 8 || page < 1 || page > 14)
         return nullptr;

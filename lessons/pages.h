@@ -49,3 +49,14 @@ void page_06_03();
 void page_06_04();
 void page_06_05();
 void page_06_06();
+
+// Lesson 7: functions without a constant magnitude at low frequencies.
+void page_07_01();
+void page_07_02();
+void page_07_03();
+void page_07_04();
+
+// Lesson 8: the closing examples.
+void page_08_01();
+void page_08_02();
+void page_08_03();
