@@ -4,6 +4,38 @@
 #include "app/Unit1.h"
 #include "platform/numfmt.h"
 
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+int option_room(const platform::ComboBox* box)
+{
+    QStyleOptionComboBox opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    opt.editable = false;
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
+    // The style keeps a few pixels of margin inside the field.
+    return field.width() - 4;
+}
+
+// An option wider than its closed box would show cut: the box's font then
+// shrinks by the least amount that shows every option whole.
+static void fit_options(platform::ComboBox* box)
+{
+    QFont font = box->parentWidget()->font();
+    const int room = option_room(box);
+    auto widest = [box](const QFont& f) {
+        const QFontMetrics m(f);
+        int w = 0;
+        for (int i = 0; i < box->count(); ++i)
+            w = std::max(w, m.horizontalAdvance(box->item(i)));
+        return w;
+    };
+    while (font.pixelSize() > 6 && widest(font) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    box->setFont(font);
+}
+
 void setup_question_page(const QuestionPage& page)
 {
     TForm1* f = Form1;
@@ -42,6 +74,8 @@ void setup_question_page(const QuestionPage& page)
                 box->setItem(i, items.at(i));
         }
     }
+    for (int k = 1; k <= 5; ++k)
+        fit_options(f->CB_A[k]);
     for (int k = 1; k <= 5; ++k) {
         answer_key[k] = page.key[k - 1];
         second_key[k] = page.second_key[k - 1];

@@ -24,6 +24,11 @@ struct QuestionPage {
     std::array<int, 5> second_key{};
 };
 
+namespace platform { class ComboBox; }
+
+// The width a drop-down list has for the text of its selected option.
+int option_room(const platform::ComboBox* box);
+
 // Sets up the task panel for a question page: buttons, chart, panels,
 // statistics, page frame, texts, options and keys.
 void setup_question_page(const QuestionPage& page);
