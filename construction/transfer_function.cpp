@@ -605,6 +605,14 @@ Polygon corner_phase(const Corner& c, long double fmin, long double fmax)
     return polygon([&c](long double w) { return phase_step(c) * ramp(w, c.w); }, {c.w / 10, c.w * 10}, fmin, fmax);
 }
 
+long double value_at(const Polygon& p, long double freq)
+{
+    for (size_t k = 0; k + 1 < p.size(); ++k)
+        if (freq <= p[k + 1].freq)
+            return p[k].value + (p[k + 1].value - p[k].value) * lg(freq / p[k].freq) / lg(p[k + 1].freq / p[k].freq);
+    return p.back().value;
+}
+
 long double exact_db(const TransferFunction& g, long double w)
 {
     long double db = 20 * lg(std::fabs(g.K)) + 20.0L * g.s_order * lg(w);

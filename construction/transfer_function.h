@@ -70,6 +70,9 @@ Polygon base_magnitude(const TransferFunction& g, long double fmin, long double 
 Polygon corner_magnitude(const Corner& c, long double fmin, long double fmax);
 Polygon corner_phase(const Corner& c, long double fmin, long double fmax);
 
+// The value of a polygon at a frequency within it.
+long double value_at(const Polygon& p, long double freq);
+
 // The exact curves, in dB and degrees.
 long double exact_db(const TransferFunction& g, long double w);
 long double exact_phase(const TransferFunction& g, long double w);

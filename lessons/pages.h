@@ -26,3 +26,6 @@ void page_06_03();
 void page_06_04();
 void page_06_05();
 void page_06_06();
+
+// The student's own example, opened from the introductory page and 08_03.
+void page_09_01();
