@@ -306,14 +306,14 @@ Step total_magnitude_step(const tf::TransferFunction& g, const std::vector<Facto
                             value_text(p[k].value), value_text(p[k + 1].value), remark});
     }
     QStringList text = {QString(),
-                        QStringLiteral("Die Teilverläufe werden addiert: in jedem Abschnitt ist die Steigung die Summe "
-                                       "der Steigungen aller Teilfunktionen,"),
-                        QStringLiteral("an jeder Eckkreisfrequenz knickt der Polygonzug um die Steigung ihres Faktors."),
+                        QStringLiteral("Die Teilverläufe werden addiert: die Steigung eines Abschnitts"),
+                        QStringLiteral("ist die Summe der Steigungen aller Teilfunktionen, an jeder"),
+                        QStringLiteral("Eckkreisfrequenz knickt der Polygonzug um die Steigung ihres Faktors."),
                         QString(), magnitude_table(QStringLiteral("w1"), sections), QString(),
                         QStringLiteral("Pegeländerung eines Abschnitts = Steigung · Anzahl der Dekaden.")};
     if (!p.empty() && p.back().freq < r.fmax * (1 - 1E-9L))
-        text << QStringLiteral("Der Polygonzug endet bei   w = ") + tf::number(p.back().freq) +
-                    QStringLiteral("   am Rand des Betragsdiagramms.");
+        text << QStringLiteral("Der Polygonzug endet bei  w = ") + tf::number(p.back().freq) +
+                    QStringLiteral("  am Rand des Diagramms.");
     return {QStringLiteral("Bilden Sie graphisch den Gesamtfrequenzgang der Funktion   | G ( s = jw ) |") + nl +
                 colour_instruction(),
             {own_example::page_id, 0, joined(text), {magnitude(curve_colors[1], 3, 0, vertices(p))}, true}};
@@ -430,10 +430,10 @@ Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& 
     QStringList closing = {QStringLiteral("Steigung eines Abschnitts = Summe der Steigungen aller Teilwinkel.")};
     if (!minimum_phase)
         closing << QStringLiteral("Wegen ") +
-                       (g.K < 0 ? QStringLiteral("der negativen Konstante") : QStringLiteral("der Faktoren der rechten s-Halbebene")) +
-                       QStringLiteral(" lässt sich der Endwert des Phasenwinkels NICHT")
-                << QStringLiteral("aus der Endsteigung des Betragsfrequenzgangs ablesen:   Phi ( w -> oo ) = ") +
-                       spaced(end, QStringLiteral("°"));
+                       (g.K < 0 ? QStringLiteral("der negativen Konstante") : QStringLiteral("der rechten s-Halbebene")) +
+                       QStringLiteral(" lässt sich der Endwert des")
+                << QStringLiteral("Phasenwinkels NICHT aus der Endsteigung des Betrags ablesen:")
+                << QStringLiteral("     Phi ( w -> oo ) = ") + spaced(end, QStringLiteral("°"));
     QString text = summing_step(sections_opening(),
                                 minimum_phase ? end_value(spaced(final_slope, QStringLiteral(" dB / Dekade")),
                                                           spaced(end, QStringLiteral("°")))
@@ -445,24 +445,29 @@ Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& 
 
 Step exact_step(const tf::TransferFunction& g, const std::vector<Factor>& factors, const tf::Ranges& r)
 {
+    const tf::Polygon magnitude_asymptote = tf::total_magnitude(g, r.fmin, r.fmax);
+    const tf::Polygon phase_asymptote = tf::total_phase(g, r.fmin, r.fmax);
     QStringList text = {QString(),
-                        QStringLiteral("Die exakten Verläufe sind schwarz über den Polygonzügen eingezeichnet."),
+                        QStringLiteral("Die exakten Verläufe sind schwarz eingezeichnet."),
                         QString(),
-                        QStringLiteral("Am weitesten weichen sie an den Eckkreisfrequenzen ab: beim Betrag je Ordnung "
-                                       "um 3 dB ( Faktor Wurzel 2 ),"),
-                        QStringLiteral("eine Dekade daneben nur noch um 0.04 dB. Der Winkel trifft an der "
-                                       "Eckkreisfrequenz den Polygonzug"),
-                        QStringLiteral("und weicht eine Dekade daneben je Ordnung um 5.7° ab."),
-                        QString(), QStringLiteral("An den Eckkreisfrequenzen:")};
+                        QStringLiteral("Beim Betrag liegt die größte Abweichung vom Polygonzug an den"),
+                        QStringLiteral("Eckkreisfrequenzen: je Ordnung 3 dB ( Faktor Wurzel 2 ); eine"),
+                        QStringLiteral("Dekade daneben sind es je Ordnung nur noch 0.04 dB."),
+                        QStringLiteral("Der Winkel weicht eine Dekade neben einer Eckkreisfrequenz je"),
+                        QStringLiteral("Ordnung um 5.7° vom Polygonzug ab."),
+                        QString(),
+                        QStringLiteral("       w    |G| exakt  Polygonzug   Phi exakt  Polygonzug"),
+                        QStringLiteral("                 [dB]        [dB]         [°]         [°]"),
+                        rule()};
     std::vector<long double> done;
     for (const Factor& f : factors) {
         if (!done.empty() && std::fabs(done.back() / f.c.w - 1) < 1E-9L)
             continue;
         done.push_back(f.c.w);
-        const long double asymptote = tf::value_at(tf::total_magnitude(g, r.fmin, r.fmax), f.c.w);
-        text << QStringLiteral("     w = ") + tf::number(f.c.w) + QStringLiteral(" :   | G |  exakt  ") +
-                    value_text(tf::exact_db(g, f.c.w)) + QStringLiteral(" dB,   Polygonzug  ") + value_text(asymptote) +
-                    QStringLiteral(" dB;    Phi  exakt  ") + value_text(tf::exact_phase(g, f.c.w)) + QStringLiteral("°");
+        text << tf::number(f.c.w).rightJustified(8) + value_text(tf::exact_db(g, f.c.w)).rightJustified(13) +
+                    value_text(tf::value_at(magnitude_asymptote, f.c.w)).rightJustified(12) +
+                    value_text(tf::exact_phase(g, f.c.w)).rightJustified(12) +
+                    value_text(tf::value_at(phase_asymptote, f.c.w)).rightJustified(12);
     }
     std::vector<ResultDrawing> drawings = exact_curve(ResultDrawing::MagnitudeCurve, tf::exact_db, db_min(r), db_max(r));
     for (ResultDrawing& d : exact_curve(ResultDrawing::PhaseCurve, tf::exact_phase, r.pmin, r.pmax))

@@ -10,7 +10,7 @@
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
-const QString title = QStringLiteral("Eigenes Beispiel : Bode-Diagramm einer eingegebenen Funktion");
+const QString title = QStringLiteral("Eigenes Beispiel : Bode-Diagramm zu  G(s)");
 const QString date = QStringLiteral("08.12.26");
 // The problem statement sits above the input panel.
 constexpr int text_height = 150;
@@ -23,19 +23,29 @@ const QStringList entry = {
                    "Beispielen der Lektionen schrittweise zur Lösung."),
 };
 
-const QStringList help = {
+const QStringList forms = {
     QString(),
     QStringLiteral("So geben Sie die Funktion ein :"),
     QString(),
     QStringLiteral("o  Produktform:   10 · ( 1 + s / 50 )   über   s · ( 1 + s / 5 )"),
     QStringLiteral("o  Zeitkonstanten:   ( 1 + s · 2.5 ) ;   Potenzen:   ( 1 + s / 0.2 )^2   oder   ( 1 + s / 0.2 )²"),
     QStringLiteral("o  Allpass-Faktor:   ( 1 - s / 200 ) ;   Potenzen von s:   s^2   oder   s²"),
-    QStringLiteral("o  Summenform:   100 s^2 + 101 s + 1   über   s^2 + 20 s   ( das Programm zerlegt sie in Faktoren )"),
-    QStringLiteral("o  Malzeichen  ·  oder  *  ( es darf fehlen: 100 s ) ;  Dezimalpunkt oder -komma ;  1E-3 für 0.001"),
+    QStringLiteral("o  Summenform:   100 s^2 + 101 s + 1   über   s^2 + 20 s"),
+    QStringLiteral("     ( das Programm zerlegt sie in Faktoren )"),
+    QStringLiteral("o  Malzeichen  ·  oder  *  ( es darf fehlen: 100 s )"),
+    QStringLiteral("o  Dezimalpunkt oder -komma ;   1E-3  für  0.001"),
+};
+
+const QStringList limits = {
     QString(),
     QStringLiteral("Unterstützt werden reelle Pol- und Nullstellen ( auch im Ursprung und in der rechten s-Halbebene ) "
                    "mit Eckkreisfrequenzen von 1E-6 bis 1E12 und positive oder negative Konstanten; der Nenner muss  "
                    "s  enthalten."),
+    QString(),
+    QStringLiteral("Nicht unterstützt werden konjugiert komplexe Pol- oder Nullstellen und Funktionen, deren "
+                   "Polygonzüge mehr als 10 Eckpunkte hätten."),
+    QString(),
+    QStringLiteral("Ein Beispiel:   Zähler   100 · ( 1 + s / 10 ) ,   Nenner   s · ( 1 + s )^2 · ( 1 + s / 1000 )"),
 };
 
 } // namespace
@@ -51,13 +61,15 @@ void page_09_01()
     draw_chart(true, true);
     f->P_aufgaben->hide();
     f->P_punkt->hide();
-    f->M_teilloes->hide();
     f->M_text->setHeight(text_height);
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
     f->M_text->setText(memo_text(entry));
     f->M_text->show();
-    f->M_teilaufg->setText(memo_text(help));
+    f->M_teilaufg->setText(memo_text(forms));
     f->M_teilaufg->show();
+    f->M_teilloes->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
+    f->M_teilloes->setText(memo_text(limits));
+    f->M_teilloes->show();
     f->P_eigen->show();
     f->draw_page_frame(title, date);
     f->E_zaehler->setFocus();

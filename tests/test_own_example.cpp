@@ -1,0 +1,205 @@
+// The own example, driven as a student would: the way in from the
+// introductory page and back, a rejected and an accepted function, every
+// subtask with its interim result, and the printed sheet.
+#include "testutil.h"
+
+#include "construction/Uallgemein.h"
+#include "platform/printer.h"
+
+using namespace testutil;
+using platform::CanvasOp;
+
+namespace {
+
+const QColor blue(0, 0, 255);
+const QColor fuchsia(255, 0, 255);
+const QColor maroon(128, 0, 0);
+const QColor red(255, 0, 0);
+const QColor teal(0, 128, 128);
+const QColor black(0, 0, 0);
+
+platform::Canvas sheet;
+int sheets = 0;
+
+void enter(TForm1& w, const QString& numerator, const QString& denominator)
+{
+    w.E_zaehler->setText(numerator);
+    w.E_nenner->setText(denominator);
+    click(w.B_uebernehmen);
+}
+
+// Lines of the recorded window canvas with this pen.
+int linesWith(const TForm1& w, const QColor& color, int width)
+{
+    int n = 0;
+    for (const auto& op : ops(w, CanvasOp::LineTo))
+        n += op.pen.color == color && op.pen.width == width;
+    return n;
+}
+
+int sheetPolylineSegments()
+{
+    int n = 0;
+    for (const auto& op : sheet.ops)
+        n += op.kind == CanvasOp::LineTo && op.pen.width == 5;
+    return n;
+}
+
+} // namespace
+
+class TestOwnExample : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        platform::setSheetHook([](const QString&) {
+            sheet = platform::Canvas();
+            sheet.recording = true;
+            ++sheets;
+            return &sheet;
+        });
+    }
+    void cleanup() { platform::setSheetHook(nullptr); }
+
+    // The button lies below the frame of the two pages that offer it and
+    // nowhere else; back from 09_01 is the introductory page with its totals.
+    void wayInAndBack()
+    {
+        auto w = newWindow();
+        QVERIFY(w->B_eigen->isVisible());
+        QVERIFY(w->B_eigen->geometry().top() > 970);
+        QVERIFY(w->B_eigen->geometry().left() >= 600);
+        total_answered = 7;
+        click(w->B_eigen);
+        QCOMPARE(page_id, QStringLiteral("09_01"));
+        QVERIFY(w->P_eigen->isVisible());
+        QVERIFY(!w->B_eigen->isVisible());
+        QVERIFY(!w->P_diag->isVisible());
+        QVERIFY(!w->B_rechts->isEnabled());
+        click(w->B_rechts);
+        QCOMPARE(page_id, QStringLiteral("09_01"));
+        click(w->B_links);
+        QCOMPARE(page_id, QStringLiteral("00_01"));
+        QVERIFY(w->B_eigen->isVisible());
+        QVERIFY(!w->P_eigen->isVisible());
+        QVERIFY(w->B_rechts->isEnabled());
+        QCOMPARE(total_answered, 7LL);
+        // The lesson choice goes on as before; a lesson page has no such button.
+        chooseLesson(*w, 2);
+        QCOMPARE(page_id, QStringLiteral("02_01"));
+        QVERIFY(!w->B_eigen->isVisible());
+    }
+
+    void buttonOnlyOnItsPages_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("introduction") << "00_01" << true;
+        QTest::newRow("last page") << "08_03" << true;
+        QTest::newRow("construction page") << "08_02" << false;
+        QTest::newRow("own example") << "09_01" << false;
+    }
+
+    void buttonOnlyOnItsPages()
+    {
+        QFETCH(QString, id);
+        QFETCH(bool, shown);
+        auto w = newWindow();
+        page_id = id;
+        w->draw_page_frame(QStringLiteral("Titel"), QStringLiteral("01.01.01"));
+        QCOMPARE(w->B_eigen->isVisible(), shown);
+    }
+
+    // Opened from a construction page, back leads to that page again.
+    void backToTheOrigin()
+    {
+        auto w = openLesson(6);
+        for (int i = 2; i <= 6; ++i)
+            click(w->B_rechts);
+        QCOMPARE(page_id, QStringLiteral("06_06"));
+        w->B_eigenClick();
+        enter(*w, QStringLiteral("10"), QStringLiteral("1 + s"));
+        QVERIFY(w->P_diag->isVisible());
+        click(w->B_links);
+        QCOMPARE(page_id, QStringLiteral("06_06"));
+        QVERIFY(!w->P_eigen->isVisible());
+        QCOMPARE(subtask_count, 8);
+    }
+
+    // A rejected function changes nothing and says why.
+    void rejected()
+    {
+        auto w = newWindow();
+        click(w->B_eigen);
+        enter(*w, QStringLiteral("1"), QStringLiteral("s^2 + s + 1"));
+        QCOMPARE(messages().size(), size_t(1));
+        QCOMPARE(messages().back().type, platform::MessageType::Error);
+        QVERIFY(messages().back().text.contains(QStringLiteral("konjugiert komplexe")));
+        QVERIFY(!w->P_diag->isVisible());
+        QCOMPARE(chart.fmin, 0.001L);
+
+        enter(*w, QStringLiteral("10"), QStringLiteral("1 + s"));
+        const int count = subtask_count;
+        enter(*w, QStringLiteral("10"), QStringLiteral("1 + x"));
+        QCOMPARE(messages().size(), size_t(2));
+        QCOMPARE(subtask_count, count);
+        QVERIFY(w->M_text->text().contains(QStringLiteral("G(s) = 10 / ( 1 + s / 1 )")));
+    }
+
+    // The test function of the page through every subtask: partial curves in
+    // the colours of the worked examples, the totals in blue, the exact
+    // curves last, and the sheet with the totals once they are drawn.
+    void walk()
+    {
+        auto w = newWindow();
+        click(w->B_eigen);
+        enter(*w, QStringLiteral("100 · (1 + s/10)"), QStringLiteral("s · (1 + s)^2 · (1 + s/1000)"));
+        QVERIFY(w->M_text->text().contains(
+            QStringLiteral("G(s) = 100 · ( 1 + s / 10 ) / [ s · ( 1 + s / 1 )² · ( 1 + s / 1000 ) ]")));
+        QCOMPARE(chart.fmin, 0.1L);
+        QCOMPARE(chart.fmax, 1E4L);
+        QVERIFY(w->B_next->isEnabled());
+        QVERIFY(!w->B_ergeb->isEnabled());
+
+        sheets = 0;
+        click(w->B_druck);
+        QCOMPARE(sheets, 1);
+        QCOMPARE(sheetPolylineSegments(), 0);
+
+        struct Expect {
+            QColor color;
+            int width;
+            bool phase;
+        };
+        // I part, double pole 1, zero 10, pole 1000; total; the same for the angle.
+        const Expect steps[] = {{fuchsia, 2, false}, {maroon, 2, false}, {red, 2, false}, {teal, 2, false},
+                                {blue, 3, false},    {fuchsia, 2, true}, {maroon, 2, true}, {red, 2, true},
+                                {teal, 2, true},     {blue, 3, true},    {black, 2, false}};
+        for (int s = 1; s <= 11; ++s) {
+            click(w->B_next);
+            QCOMPARE(subtask_no, s);
+            QVERIFY(w->M_teilaufg->text().contains(QStringLiteral("Teilaufgabe Nr. %1    ( von 11 )").arg(s)));
+            record(*w);
+            click(w->B_ergeb);
+            QVERIFY(!w->M_teilloes->text().isEmpty());
+            QVERIFY2(linesWith(*w, steps[s - 1].color, steps[s - 1].width) > 0, qPrintable(QString::number(s)));
+            const PolygonStore& store = steps[s - 1].phase ? phase_polygon : mag_polygon;
+            if (steps[s - 1].color == blue)
+                QCOMPARE(store.shift, 0);
+        }
+        QVERIFY(!w->B_next->isEnabled());
+        // 0.1 ... 1 ... 10 ... 1000 ... the chart's bottom; the angle from -90°.
+        QCOMPARE(mag_polygon.count, 5);
+        QCOMPARE(double(phase_polygon.value[1]), -90.0);
+        QCOMPARE(double(phase_polygon.value[phase_polygon.count]), -270.0);
+
+        click(w->B_druck);
+        QCOMPARE(sheets, 2);
+        QCOMPARE(sheetPolylineSegments(), (mag_polygon.count - 1) + (phase_polygon.count - 1));
+        QVERIFY(w->B_next->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestOwnExample)
+#include "test_own_example.moc"
