@@ -11,13 +11,6 @@ using platform::CanvasOp;
 
 namespace {
 
-const QColor blue(0, 0, 255);
-const QColor fuchsia(255, 0, 255);
-const QColor maroon(128, 0, 0);
-const QColor red(255, 0, 0);
-const QColor teal(0, 128, 128);
-const QColor black(0, 0, 0);
-
 platform::Canvas sheet;
 int sheets = 0;
 
@@ -172,7 +165,11 @@ private slots:
             int width;
             bool phase;
         };
-        // I part, double pole 1, zero 10, pole 1000; total; the same for the angle.
+        // I part, double pole 1, zero 10, pole 1000; total; the same for the
+        // angle: the partial curves in the worked examples' order of
+        // `curve_colors` (fuchsia, maroon, red, teal), totals blue, exact curves black.
+        const QColor blue = curve_colors[1], fuchsia = curve_colors[2], maroon = curve_colors[3],
+                     red = curve_colors[4], teal = curve_colors[7], black = curve_colors[10];
         const Expect steps[] = {{fuchsia, 2, false}, {maroon, 2, false}, {red, 2, false}, {teal, 2, false},
                                 {blue, 3, false},    {fuchsia, 2, true}, {maroon, 2, true}, {red, 2, true},
                                 {teal, 2, true},     {blue, 3, true},    {black, 2, false}};
@@ -198,6 +195,46 @@ private slots:
         QCOMPARE(sheets, 2);
         QCOMPARE(sheetPolylineSegments(), (mag_polygon.count - 1) + (phase_polygon.count - 1));
         QVERIFY(w->B_next->isEnabled());
+    }
+
+    // Every subtask of other functions draws within the chart: corners at
+    // the ends of the frequency range, an all-pass, a negative constant, a
+    // pole in the right half plane, a D part, no corner at all.
+    void drawsWithinTheChart_data()
+    {
+        QTest::addColumn<QString>("numerator");
+        QTest::addColumn<QString>("denominator");
+        QTest::newRow("outermost corners") << "(1 + s/1E12)" << "(1 + s/1E-6)";
+        QTest::newRow("all-pass") << "0.5 - s · 10 sec" << "0.5 + s · 10 sec";
+        QTest::newRow("negative constant") << "-20 (1 + s/3)" << "(1 + s/0.3)^3";
+        QTest::newRow("unstable pole") << "1" << "s - 3";
+        QTest::newRow("D part") << "100 · ( s² - s³ )"
+                                << "( 1 + s ) · ( 1 + 10 s + 25 s² ) · ( 1 + 0.4s + 0.04 s² )";
+        QTest::newRow("I part only") << "5" << "s^3";
+    }
+
+    void drawsWithinTheChart()
+    {
+        QFETCH(QString, numerator);
+        QFETCH(QString, denominator);
+        auto w = newWindow();
+        click(w->B_eigen);
+        enter(*w, numerator, denominator);
+        QVERIFY(messages().empty());
+        QVERIFY(subtask_count >= 4);
+        for (int s = 1; s <= subtask_count; ++s) {
+            click(w->B_next);
+            record(*w);
+            click(w->B_ergeb);
+            QVERIFY(!w->M_teilloes->text().isEmpty());
+            for (const auto& op : ops(*w, CanvasOp::LineTo)) {
+                const QString at = QStringLiteral("step %1: %2,%3 - %4,%5").arg(s).arg(op.x1).arg(op.y1).arg(op.x2).arg(op.y2);
+                QVERIFY2(op.x1 >= 60 && op.x2 <= 510, qPrintable(at));
+                const bool magnitude = op.y1 <= 440;
+                QVERIFY2(magnitude ? op.y1 >= 27 && op.y2 <= 433 && op.y2 >= 27 : op.y1 >= 457 && op.y2 <= 753,
+                         qPrintable(at));
+            }
+        }
     }
 };
 
