@@ -91,6 +91,7 @@ private slots:
         QTest::newRow("introduction") << "00_01" << true;
         QTest::newRow("last page") << "08_03" << true;
         QTest::newRow("construction page") << "08_02" << false;
+        QTest::newRow("first page") << "01_01" << false;
         QTest::newRow("own example") << "09_01" << false;
     }
 
@@ -104,20 +105,28 @@ private slots:
         QCOMPARE(w->B_eigen->isVisible(), shown);
     }
 
-    // Opened from a construction page, back leads to that page again.
-    void backToTheOrigin()
+    // Opened from the last page of the course, back leads there again.
+    void backTo08_03()
     {
-        auto w = openLesson(6);
-        for (int i = 2; i <= 6; ++i)
-            click(w->B_rechts);
-        QCOMPARE(page_id, QStringLiteral("06_06"));
-        w->B_eigenClick();
+        auto w = openLesson(8);
+        click(w->B_rechts);
+        click(w->B_rechts);
+        QCOMPARE(page_id, QStringLiteral("08_03"));
+        QVERIFY(w->B_eigen->isVisible());
+        click(w->B_eigen);
         enter(*w, QStringLiteral("10"), QStringLiteral("1 + s"));
         QVERIFY(w->P_diag->isVisible());
         click(w->B_links);
-        QCOMPARE(page_id, QStringLiteral("06_06"));
+        QCOMPARE(page_id, QStringLiteral("08_03"));
+        QCOMPARE(page_no, 3);
         QVERIFY(!w->P_eigen->isVisible());
-        QCOMPARE(subtask_count, 8);
+        QVERIFY(w->B_eigen->isVisible());
+        QVERIFY(!w->B_rechts->isEnabled());
+        QCOMPARE(subtask_count, 4);
+        // The page before it is 08_02 as ever.
+        click(w->B_links);
+        QCOMPARE(page_id, QStringLiteral("08_02"));
+        QVERIFY(!w->B_eigen->isVisible());
     }
 
     // A rejected function changes nothing and says why.
