@@ -483,7 +483,7 @@ Parsed parse(const QString& numerator, const QString& denominator)
                                       .arg(number(w))};
         result.corners.push_back({w, std::abs(multiplicity), multiplicity > 0, root > 0});
     }
-    std::sort(result.corners.begin(), result.corners.end(), [](const Corner& a, const Corner& b) {
+    std::stable_sort(result.corners.begin(), result.corners.end(), [](const Corner& a, const Corner& b) {
         if (a.w != b.w)
             return a.w < b.w;
         return a.zero > b.zero;

@@ -22,7 +22,7 @@ struct Corner {
 struct TransferFunction {
     long double K = 1;
     int s_order = 0;             // > 0: D part of that order; < 0: I part
-    std::vector<Corner> corners; // rising corner frequency; zeros before poles at one frequency
+    std::vector<Corner> corners; // rising corner frequency; at one frequency zeros first, left half plane first
 };
 
 // The outcome of reading the two fields: the function, or the German
