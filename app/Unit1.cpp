@@ -49,6 +49,21 @@ void TForm1::connect_handlers()
     connect(B_next, &QPushButton::clicked, this, [this] { B_nextClick(); });
     connect(B_ergeb, &QPushButton::clicked, this, [this] { B_ergebClick(); });
     connect(B_druck, &QPushButton::clicked, this, [this] { B_druckClick(); });
+    connect(B_eigen, &QPushButton::clicked, this, [this] { B_eigenClick(); });
+    connect(B_uebernehmen, &QPushButton::clicked, this, [this] { B_uebernehmenClick(); });
+    // Enter moves from the numerator to the denominator and accepts there.
+    E_zaehler->onKeyPress = [this](int key) {
+        if (key != 13)
+            return false;
+        E_nenner->setFocus();
+        return true;
+    };
+    E_nenner->onKeyPress = [this](int key) {
+        if (key != 13)
+            return false;
+        B_uebernehmenClick();
+        return true;
+    };
     for (platform::Edit* e : {E_freq, E_wert}) {
         e->onExit = [this, e] { E_Exit(e); };
         e->onKeyPress = [this, e](int key) { return E_KeyPress(e, key); };

@@ -86,6 +86,16 @@ public:
     platform::Memo* M_teilaufg;
     platform::Memo* M_teilloes;
 
+    // The student's own example: the way in below the page frame, and the
+    // fields in which G(s) is typed on page 09_01.
+    platform::Button* B_eigen;
+    platform::Panel* P_eigen;
+    platform::Label* l_zaehler;
+    platform::Edit* E_zaehler;
+    platform::Label* l_nenner;
+    platform::Edit* E_nenner;
+    platform::Button* B_uebernehmen;
+
     // Start-up and the introductory page.
     void create();
     void intro_page();
@@ -127,6 +137,10 @@ public:
     void B_nextClick();
     void B_ergebClick();
     void B_druckClick();
+
+    // The own example: opening page 09_01 and accepting the typed function.
+    void B_eigenClick();
+    void B_uebernehmenClick();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

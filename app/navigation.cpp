@@ -1,6 +1,7 @@
 // Page state, the page dispatcher, the lesson choice, the page buttons, the
 // button states every page sets and the common page frame.
 #include "app/Unit1.h"
+#include "construction/own_example.h"
 #include "lessons/pages.h"
 
 #include <array>
@@ -36,12 +37,44 @@ void set_page_state(const QString& lesson, const QString& section, const QString
     point_mode = line_mode = constant_mode = false;
 }
 
-// The construction panel and its memos belong to the page that showed them.
+// The construction panel and its memos belong to the page that showed them,
+// and so do the fields of the own example.
 static void leave_page()
 {
     Form1->P_diag->hide();
     Form1->M_teilaufg->hide();
     Form1->M_teilloes->hide();
+    Form1->P_eigen->hide();
+}
+
+// The page that opened the own example, where "Zurück zur letzten Seite"
+// returns to: the introductory page or 08_03.
+static QString own_example_origin;
+
+void TForm1::B_eigenClick()
+{
+    own_example_origin = page_id;
+    point_mode = line_mode = constant_mode = false;
+    leave_page();
+    page_09_01();
+}
+
+// Back from the own example to the page it was opened from; lesson_no and
+// page_no still name that page.
+static void leave_own_example()
+{
+    TForm1* f = Form1;
+    leave_page();
+    for (int k = 1; k <= 5; ++k)
+        f->l_loes[k]->setText(QString());
+    f->B_rechts->setEnabled(true);
+    if (own_example_origin == QLatin1String("00_01")) {
+        // Like the return by Esc, this return keeps the totals.
+        escape_pressed = true;
+        f->intro_page();
+    } else {
+        f->show_page(lesson_no, page_no);
+    }
 }
 
 void TForm1::show_page(int lesson, int page)
@@ -88,6 +121,10 @@ void TForm1::lektion_wahl()
 
 void TForm1::B_linksClick()
 {
+    if (page_id == own_example::page_id) {
+        leave_own_example();
+        return;
+    }
     if (page_no > 1) {
         page_no -= 1;
     } else if (lesson_no > 1) {
@@ -103,6 +140,9 @@ void TForm1::B_linksClick()
 
 void TForm1::B_rechtsClick()
 {
+    // The own example is no page of a lesson: there is no next page.
+    if (page_id == own_example::page_id)
+        return;
     if (page_no < lesson_page_count[lesson_no]) {
         page_no += 1;
     } else if (lesson_no < 8) {
@@ -177,4 +217,8 @@ void TForm1::draw_page_frame(const QString& title, const QString& date, int fram
     c.pen.width = 1;
     c.font.name = QStringLiteral("MS Sans Serif");
     c.font.height = 8;
+
+    // The way into the own example lies below the frame of the two pages
+    // that offer it, where neither page has anything.
+    B_eigen->setVisible(page_id == QLatin1String("00_01") || page_id == QLatin1String("08_03"));
 }

@@ -183,6 +183,11 @@ void advance_subtask(const QString& lesson, const QString& id, int& no)
     }
     if (lesson != lesson_of(id))
         return;
+    // Before a function is accepted the own example has no subtasks.
+    if (id == own_subtask_page().id && !own_subtask_page().texts.empty()) {
+        write_subtask_text(own_subtask_page(), no);
+        return;
+    }
     for (const SubtaskPage& page : subtask_pages())
         if (page.id == id) {
             write_subtask_text(page, no);
@@ -191,6 +196,24 @@ void advance_subtask(const QString& lesson, const QString& id, int& no)
 }
 
 // ---------------------------------------------------------------- results
+
+// An exact curve through many points; the points are within the chart.
+static void draw_curve(const ResultDrawing& d, int (*to_y)(long double))
+{
+    platform::Canvas& c = Form1->Canvas;
+    c.pen.color = d.color;
+    c.pen.width = d.width;
+    for (size_t i = 0; i < d.vertices.size(); ++i) {
+        const int x = freq_to_x(d.vertices[i].freq);
+        const int y = to_y(d.vertices[i].value);
+        if (i == 0)
+            c.moveTo(x, y);
+        else
+            c.lineTo(x, y);
+    }
+    c.pen.width = 1;
+    c.pen.color = Qt::black;
+}
 
 static void draw_result(const InterimResult& r)
 {
@@ -217,6 +240,12 @@ static void draw_result(const InterimResult& r)
         case ResultDrawing::Mark:
             mark_point(freq_to_x(d.vertices.front().freq), db_to_y(d.vertices.front().value), d.color, d.width);
             break;
+        case ResultDrawing::MagnitudeCurve:
+            draw_curve(d, db_to_y);
+            break;
+        case ResultDrawing::PhaseCurve:
+            draw_curve(d, phase_to_y);
+            break;
         }
     }
 }
@@ -228,7 +257,7 @@ void show_interim_result(const QString& lesson, const QString& id, int step)
     f->B_ergeb->setEnabled(false);
     if (lesson != lesson_of(id))
         return;
-    for (const auto* table : {&results_lessons_5_6(), &results_lessons_7_8()})
+    for (const auto* table : {&results_lessons_5_6(), &results_lessons_7_8(), &own_results()})
         for (const InterimResult& r : *table)
             if (r.id == id && r.step == step) {
                 draw_result(r);

@@ -7,49 +7,6 @@ namespace {
 
 using namespace result_text;
 
-// The tables of the total angle name the partial angles behind each slope.
-QString phase_table(std::initializer_list<Section> sections)
-{
-    return section_table(QStringLiteral("Phi"), QStringLiteral("°"), sections, QStringLiteral("beteiligte Teilwinkel"),
-                         QStringLiteral("mit Steigung in ° / Dek"));
-}
-
-// `knick` names the end of the section whose break the remark explains.
-QString magnitude_table(const QString& knick, std::initializer_list<Section> sections)
-{
-    return section_table(QStringLiteral("|G|"), QStringLiteral("dB"), sections, QStringLiteral("Knick bei ") + knick,
-                         QStringLiteral("Änderung : Ursache"));
-}
-
-// A partial angle as a polygon, from its equation: 0° up to `lower`, the
-// slope between `lower` and `upper` with the angle at the corner frequency,
-// and the end value above `upper`. The notes follow the bounds of the
-// first and the last piece.
-struct AnglePolygon {
-    QString equation;
-    QString lower;
-    QString upper;
-    QString slope;
-    QString corner;
-    QString at_corner;
-    QString end;
-    QString lower_note = {};
-    QString upper_note = {};
-};
-
-QString angle_polygon(const AnglePolygon& a)
-{
-    const auto bound = [](const QString& w, const QString& note) {
-        return note.isEmpty() ? w : w + QStringLiteral("  ") + note;
-    };
-    return lines({QStringLiteral("Teilwinkel   Phi = ") + a.equation + QStringLiteral(" ,   als Polygonzug:"),
-                  QStringLiteral("     w <= ") + bound(a.lower, a.lower_note) + QStringLiteral(" :   Phi = 0°"),
-                  QStringLiteral("     ") + a.lower + QStringLiteral(" < w < ") + a.upper +
-                      QStringLiteral(" :   Steigung  ") + a.slope + QStringLiteral(" / Dekade,   Phi ( ") + a.corner +
-                      QStringLiteral(" ) = ") + a.at_corner,
-                  QStringLiteral("     w >= ") + bound(a.upper, a.upper_note) + QStringLiteral(" :   Phi = ") + a.end});
-}
-
 // ---------------------------------------------------------------- 07_02
 
 std::vector<InterimResult> page_07_02()

@@ -9,15 +9,13 @@ const QString nl = QStringLiteral("\r\n");
 
 QString knick(const char* ordinal)
 {
-    return QStringLiteral("Zeichnen Sie den Winkelverlauf als Polygonzug, der sich aus dem ") +
-           QString::fromUtf8(ordinal) + QStringLiteral(" Knick im Betragsfrequenzgang ergibt.");
+    return knick_instruction(QString::fromUtf8(ordinal));
 }
 
-const QString summe = QStringLiteral("Konstruieren Sie nun den Winkelverlauf der Gesamtfunktion, in dem Sie bei allen "
-                                     "Frequenzen die vorher ermittelten Teilwinkel aufaddieren.");
+const QString summe = sum_instruction();
 const QString betrag_tief = QStringLiteral("Zeichnen Sie den Betragsfrequenzgang   | G ( s = jw ) |   beginnend bei tiefen "
                                            "Kreisfrequenzen farbig im Diagramm ein.");
-const QString farbig = QStringLiteral("und tragen Sie diesen farbig im Diagramm ein.");
+const QString farbig = colour_instruction();
 const QString eintragen = QStringLiteral("an und tragen Sie den zugehörigen Frequenzgang im Diagramm ein.");
 const QString verlauf = QStringLiteral("an und tragen Sie den zugehörigen Verlauf im Diagramm ein.");
 const QString teilwinkel = QStringLiteral("Zeichnen Sie den zugehörigen Teilwinkelverlauf im Diagramm ein.");
@@ -33,6 +31,23 @@ std::vector<QString> phase_of_three_breaks()
 }
 
 } // namespace
+
+QString knick_instruction(const QString& ordinal)
+{
+    return QStringLiteral("Zeichnen Sie den Winkelverlauf als Polygonzug, der sich aus dem ") + ordinal +
+           QStringLiteral(" Knick im Betragsfrequenzgang ergibt.");
+}
+
+QString sum_instruction()
+{
+    return QStringLiteral("Konstruieren Sie nun den Winkelverlauf der Gesamtfunktion, in dem Sie bei allen "
+                          "Frequenzen die vorher ermittelten Teilwinkel aufaddieren.");
+}
+
+QString colour_instruction()
+{
+    return QStringLiteral("und tragen Sie diesen farbig im Diagramm ein.");
+}
 
 const std::vector<SubtaskPage>& subtask_pages()
 {

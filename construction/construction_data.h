@@ -15,7 +15,8 @@ struct SubtaskPage {
 
 // One drawing of an interim result, in the order it is drawn.
 struct ResultDrawing {
-    enum Kind { Magnitude, Phase, Mark };
+    // Exact curves are drawn point by point past the polygon stores.
+    enum Kind { Magnitude, Phase, Mark, MagnitudeCurve, PhaseCurve };
     Kind kind;
     QColor color;
     int width;
@@ -31,8 +32,20 @@ struct InterimResult {
     bool table = false; // the text is laid out in columns and needs a fixed-pitch font
 };
 
+// Instructions that the worked examples and the own example share: the
+// partial angle of the n-th break ("ersten" ...), the summing of the
+// partial angles, and "... farbig im Diagramm ein."
+QString knick_instruction(const QString& ordinal);
+QString sum_instruction();
+QString colour_instruction();
+
 // All construction pages with their subtasks.
 const std::vector<SubtaskPage>& subtask_pages();
 // The interim results of lessons 5 and 6, and of lessons 7 and 8.
 const std::vector<InterimResult>& results_lessons_5_6();
 const std::vector<InterimResult>& results_lessons_7_8();
+
+// The subtasks and interim results of the student's own example, made for
+// the function last accepted (construction/own_example.cpp).
+const SubtaskPage& own_subtask_page();
+const std::vector<InterimResult>& own_results();

@@ -68,7 +68,7 @@ QString rule()
     return QString(129, QLatin1Char('-'));
 }
 
-QString section_table(const QString& value, const QString& unit, std::initializer_list<Section> sections,
+QString section_table(const QString& value, const QString& unit, const std::vector<Section>& sections,
                       const QString& remark_title, const QString& remark_unit)
 {
     // "|G|" at w1 is written "|G(w1)|", "Phi" at w1 "Phi(w1)".
@@ -114,6 +114,31 @@ QString summing_step(const QString& opening, const QString& end, const QString& 
     if (closing.size() != 0)
         text += crlf + crlf + lines(closing);
     return text;
+}
+
+QString phase_table(const std::vector<Section>& sections)
+{
+    return section_table(QStringLiteral("Phi"), QStringLiteral("°"), sections, QStringLiteral("beteiligte Teilwinkel"),
+                         QStringLiteral("mit Steigung in ° / Dek"));
+}
+
+QString magnitude_table(const QString& knick, const std::vector<Section>& sections)
+{
+    return section_table(QStringLiteral("|G|"), QStringLiteral("dB"), sections, QStringLiteral("Knick bei ") + knick,
+                         QStringLiteral("Änderung : Ursache"));
+}
+
+QString angle_polygon(const AnglePolygon& a)
+{
+    const auto bound = [](const QString& w, const QString& note) {
+        return note.isEmpty() ? w : w + QStringLiteral("  ") + note;
+    };
+    return lines({QStringLiteral("Teilwinkel   Phi = ") + a.equation + QStringLiteral(" ,   als Polygonzug:"),
+                  QStringLiteral("     w <= ") + bound(a.lower, a.lower_note) + QStringLiteral(" :   Phi = 0°"),
+                  QStringLiteral("     ") + a.lower + QStringLiteral(" < w < ") + a.upper +
+                      QStringLiteral(" :   Steigung  ") + a.slope + QStringLiteral(" / Dekade,   Phi ( ") + a.corner +
+                      QStringLiteral(" ) = ") + a.at_corner,
+                  QStringLiteral("     w >= ") + bound(a.upper, a.upper_note) + QStringLiteral(" :   Phi = ") + a.end});
 }
 
 std::vector<InterimResult> join(std::initializer_list<std::vector<InterimResult> (*)()> pages)

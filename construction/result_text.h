@@ -46,7 +46,7 @@ struct Section {
 // section. `value` is the tabulated quantity ("Phi" or "|G|") in `unit`
 // ("°" or "dB"); a remark column is added when `remark_title` is given.
 // The rows are joined by CR LF, without a line break after the last.
-QString section_table(const QString& value, const QString& unit, std::initializer_list<Section> sections,
+QString section_table(const QString& value, const QString& unit, const std::vector<Section>& sections,
                       const QString& remark_title = {}, const QString& remark_unit = {});
 
 // The opening of the summing step of a phase construction.
@@ -62,6 +62,29 @@ QString end_value(const QString& final_slope, const QString& phi);
 // below it.
 QString summing_step(const QString& opening, const QString& end, const QString& table,
                      std::initializer_list<QString> closing);
+
+// The table of the total angle, naming the partial angles behind each slope.
+QString phase_table(const std::vector<Section>& sections);
+// The table of a magnitude built from its breaks; `knick` names the end of
+// the section whose break the remark explains.
+QString magnitude_table(const QString& knick, const std::vector<Section>& sections);
+
+// A partial angle as a polygon, from its equation: 0° up to `lower`, the
+// slope between `lower` and `upper` with the angle at the corner frequency,
+// and the end value above `upper`. The notes follow the bounds of the
+// first and the last piece.
+struct AnglePolygon {
+    QString equation;
+    QString lower;
+    QString upper;
+    QString slope;
+    QString corner;
+    QString at_corner;
+    QString end;
+    QString lower_note = {};
+    QString upper_note = {};
+};
+QString angle_polygon(const AnglePolygon& a);
 
 // The results of several pages, in page order.
 std::vector<InterimResult> join(std::initializer_list<std::vector<InterimResult> (*)()> pages);

@@ -68,3 +68,6 @@ void page_07_04();
 void page_08_01();
 void page_08_02();
 void page_08_03();
+
+// The student's own example, opened from the introductory page and 08_03.
+void page_09_01();

@@ -3,6 +3,7 @@
 
 #include "app/Unit1.h"
 #include "construction/Uallgemein.h"
+#include "construction/own_example.h"
 #include "platform/numfmt.h"
 #include "platform/printer.h"
 
@@ -110,6 +111,18 @@ void TForm1::B_druckClick()
 
 void print_example_sheet(const QString& lesson, const QString& id, const QString& example)
 {
+    // The own example's scales follow its ranges; a polygon is printed once
+    // the construction has reached the total curve.
+    if (id == own_example::page_id) {
+        const tf::Ranges& r = own_example::ranges();
+        const bool mag = own_example::magnitude_total_in_store();
+        const bool phase = own_example::phase_total_in_store();
+        print_diagram_sheet(chart.axis_f, chart.with_units, r.mm_per_20dB, chart.fmin, chart.fmax, chart.bmin,
+                            chart.bmax, chart.pmin, chart.pmax, r.mm_per_90deg,
+                            QStringLiteral("Diagramm zum eigenen Beispiel"), mag, mag, phase, phase);
+        Form1->B_next->setEnabled(true);
+        return;
+    }
     for (const SheetExample& e : sheet_examples) {
         if (lesson != QLatin1String(e.lesson) || id != QLatin1String(e.id))
             continue;

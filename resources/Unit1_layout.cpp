@@ -104,8 +104,23 @@ void TForm1::build_layout()
     M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey, false);
     M_teilloes->setFont(arial18);
 
+    // Below the page frame the right half is free on every page.
+    B_eigen = new Button(this, QStringLiteral("B_eigen"), QRect(1047, 980, 220, 25),
+                         QStringLiteral("Eigenes Beispiel konstruieren"));
+    // On page 09_01 between the problem statement and the subtask memo.
+    P_eigen = new Panel(this, QStringLiteral("P_eigen"), QRect(601, 193, 664, 130), sky_blue);
+    l_zaehler = new Label(P_eigen, QStringLiteral("l_zaehler"), QPoint(18, 16), QStringLiteral("Zähler  :"));
+    E_zaehler = new Edit(P_eigen, QStringLiteral("E_zaehler"), QRect(100, 12, 545, 24));
+    l_nenner = new Label(P_eigen, QStringLiteral("l_nenner"), QPoint(18, 52), QStringLiteral("Nenner  :"));
+    E_nenner = new Edit(P_eigen, QStringLiteral("E_nenner"), QRect(100, 48, 545, 24));
+    B_uebernehmen = new Button(P_eigen, QStringLiteral("B_uebernehmen"), QRect(100, 90, 250, 25),
+                               QStringLiteral("Funktion übernehmen"));
+    QWidget::setTabOrder(E_zaehler, E_nenner);
+    QWidget::setTabOrder(E_nenner, B_uebernehmen);
+
     for (QWidget* w : {static_cast<QWidget*>(M_text), static_cast<QWidget*>(P_aufgaben),
                        static_cast<QWidget*>(P_punkt), static_cast<QWidget*>(P_diag),
-                       static_cast<QWidget*>(M_teilaufg), static_cast<QWidget*>(M_teilloes)})
+                       static_cast<QWidget*>(M_teilaufg), static_cast<QWidget*>(M_teilloes),
+                       static_cast<QWidget*>(B_eigen), static_cast<QWidget*>(P_eigen)})
         w->hide();
 }

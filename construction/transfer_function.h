@@ -1,0 +1,101 @@
+#pragma once
+// A transfer function G(s) as the student types it: numerator and
+// denominator are read, factored into real zeros and poles, and turned into
+// the asymptotic polygons of the Bode diagram. No widgets: the own-example
+// page and the tests use it alike.
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace tf {
+
+// A real zero or pole away from the origin, written ( 1 + s / w ) for a
+// root at -w and ( 1 - s / w ) for a root at +w.
+struct Corner {
+    long double w = 0;  // corner frequency, the root's distance from the origin
+    int order = 1;      // multiplicity
+    bool zero = true;   // numerator (zero) or denominator (pole)
+    bool right_half = false; // root on the positive real axis
+};
+
+// G(s) = K · s^s_order · product of the corner factors (poles dividing).
+struct TransferFunction {
+    long double K = 1;
+    int s_order = 0;             // > 0: D part of that order; < 0: I part
+    std::vector<Corner> corners; // rising corner frequency; at one frequency zeros first, left half plane first
+};
+
+// The outcome of reading the two fields: the function, or the German
+// message that names what is not supported.
+struct Parsed {
+    std::optional<TransferFunction> g;
+    QString message;
+};
+
+// Corner frequencies the chart can show.
+constexpr long double lowest_corner = 1E-6L;
+constexpr long double highest_corner = 1E12L;
+
+Parsed parse(const QString& numerator, const QString& denominator);
+
+// A real polynomial c[0] + c[1] s + ... factored as K · s^n · product of
+// ( 1 - s / root )^multiplicity. Empty when it has complex roots.
+struct Factored {
+    long double K = 0;
+    int n = 0;
+    std::vector<std::pair<long double, int>> roots; // (root, multiplicity), rising root
+};
+std::optional<Factored> factor_polynomial(std::vector<long double> c);
+
+// A piecewise straight curve over log frequency.
+struct Point {
+    long double freq;
+    long double value;
+};
+using Polygon = std::vector<Point>;
+
+// Angle of the constant and the I/D part: 90° per order of s, and -180°
+// for a negative constant.
+long double base_phase(const TransferFunction& g);
+// Signed magnitude slope of a corner in dB per decade above it, and its
+// angle step from 0° (reached one decade above the corner).
+int magnitude_step(const Corner& c);
+int phase_step(const Corner& c);
+
+// Asymptotes over fmin ... fmax, with a vertex wherever the slope changes.
+Polygon total_magnitude(const TransferFunction& g, long double fmin, long double fmax);
+Polygon total_phase(const TransferFunction& g, long double fmin, long double fmax);
+// The line of K · s^n and the asymptote of one corner factor.
+Polygon base_magnitude(const TransferFunction& g, long double fmin, long double fmax);
+Polygon corner_magnitude(const Corner& c, long double fmin, long double fmax);
+Polygon corner_phase(const Corner& c, long double fmin, long double fmax);
+
+// The value of a polygon at a frequency within it.
+long double value_at(const Polygon& p, long double freq);
+
+// The exact curves, in dB and degrees.
+long double exact_db(const TransferFunction& g, long double w);
+long double exact_phase(const TransferFunction& g, long double w);
+
+// The part of a polygon between two values: it starts where the polygon
+// first enters the band and ends where it first leaves it.
+Polygon clip(const Polygon& p, long double low, long double high);
+
+// Chart ranges that show every corner with a decade to spare and the
+// whole of the total curves, and the scales of the printed sheet.
+struct Ranges {
+    long double fmin, fmax;  // frequency
+    long double bmin, bmax;  // magnitude as ratios, on 20-dB lines
+    int pmin, pmax;          // degrees, on 90° lines
+    int mm_per_20dB, mm_per_90deg;
+};
+Ranges choose_ranges(const TransferFunction& g);
+
+// Numbers as the course writes them: 0.05, 464.2, 2E3, 1.5E-4.
+QString number(long double v);
+// The function in product form on one line: K, s^n and the corner factors.
+QString product_form(const TransferFunction& g);
+// "( 1 + s / 10 )", "( 1 - s / 5 )²".
+QString factor_text(const Corner& c);
+
+} // namespace tf

@@ -1,0 +1,95 @@
+// The own example: the student types a transfer function and is led through
+// its construction like in the worked examples. The page is no part of a
+// lesson; it is opened from the introductory page and from 08_03.
+#include "app/Unit1.h"
+#include "construction/own_example.h"
+#include "lessons/page_common.h"
+#include "lessons/pages.h"
+#include "platform/system.h"
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+const QString title = QStringLiteral("Eigenes Beispiel : Bode-Diagramm zu  G(s)");
+const QString date = QStringLiteral("08.12.26");
+// The problem statement sits above the input panel.
+constexpr int text_height = 150;
+
+const QStringList entry = {
+    QStringLiteral("Geben Sie Zähler und Nenner einer Übertragungs-Funktion  G(s)  ein, deren Bode-Diagramm Sie "
+                   "konstruieren möchten, und drücken Sie  \"Funktion übernehmen\"."),
+    QString(),
+    QStringLiteral("Das Programm zeigt Ihnen, wie es die Funktion verstanden hat, und führt Sie dann wie in den "
+                   "Beispielen der Lektionen schrittweise zur Lösung."),
+};
+
+const QStringList forms = {
+    QString(),
+    QStringLiteral("So geben Sie die Funktion ein :"),
+    QString(),
+    QStringLiteral("o  Produktform:   10 · ( 1 + s / 50 )   über   s · ( 1 + s / 5 )"),
+    QStringLiteral("o  Zeitkonstanten:   ( 1 + s · 2.5 ) ;   Potenzen:   ( 1 + s / 0.2 )^2   oder   ( 1 + s / 0.2 )²"),
+    QStringLiteral("o  Allpass-Faktor:   ( 1 - s / 200 ) ;   Potenzen von s:   s^2   oder   s²"),
+    QStringLiteral("o  Summenform:   100 s^2 + 101 s + 1   über   s^2 + 20 s"),
+    QStringLiteral("     ( das Programm zerlegt sie in Faktoren )"),
+    QStringLiteral("o  Malzeichen  ·  oder  *  ( es darf fehlen: 100 s )"),
+    QStringLiteral("o  Dezimalpunkt oder -komma ;   1E-3  für  0.001"),
+};
+
+const QStringList limits = {
+    QString(),
+    QStringLiteral("Unterstützt werden reelle Pol- und Nullstellen ( auch im Ursprung und in der rechten s-Halbebene ) "
+                   "mit Eckkreisfrequenzen von 1E-6 bis 1E12 und positive oder negative Konstanten; der Nenner muss  "
+                   "s  enthalten."),
+    QString(),
+    QStringLiteral("Nicht unterstützt werden konjugiert komplexe Pol- oder Nullstellen und Funktionen, deren "
+                   "Polygonzüge mehr als 10 Eckpunkte hätten."),
+    QString(),
+    QStringLiteral("Ein Beispiel:   Zähler   100 · ( 1 + s / 10 ) ,   Nenner   s · ( 1 + s )^2 · ( 1 + s / 1000 )"),
+};
+
+} // namespace
+
+void page_09_01()
+{
+    TForm1* f = Form1;
+    set_page_state(QStringLiteral("9"), QString(), own_example::page_id);
+    f->set_buttons(0, 0, -1, -1, -1, -1, -1, -1);
+    // No lesson page follows; "Zurück zur letzten Seite" returns.
+    f->B_rechts->setEnabled(false);
+    chart = ChartSettings{};
+    draw_chart(true, true);
+    f->P_aufgaben->hide();
+    f->P_punkt->hide();
+    f->M_text->setHeight(text_height);
+    f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
+    f->M_text->setText(memo_text(entry));
+    f->M_text->show();
+    f->M_teilaufg->setText(memo_text(forms));
+    f->M_teilaufg->show();
+    f->M_teilloes->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
+    f->M_teilloes->setText(memo_text(limits));
+    f->M_teilloes->show();
+    f->P_eigen->show();
+    f->draw_page_frame(title, date);
+    f->E_zaehler->setFocus();
+}
+
+void TForm1::B_uebernehmenClick()
+{
+    const tf::Parsed parsed = tf::parse(E_zaehler->text(), E_nenner->text());
+    if (!parsed.g) {
+        platform::showMessage(platform::MessageType::Error, parsed.message);
+        return;
+    }
+    own_example::set_function(*parsed.g);
+    const tf::Ranges& r = own_example::ranges();
+    // The sheet shows only what this construction draws.
+    clear_mag_polygon();
+    clear_phase_polygon();
+    const QString problem = QStringLiteral("Konstruieren Sie das Bode-Diagramm zur Übertragungs-Funktion") + crlf +
+                            crlf + own_example::description() + crlf;
+    show_construction_page({r.fmin, r.fmax, r.bmin, r.bmax, r.pmin, r.pmax, false, false}, problem, text_height,
+                           title, date);
+    P_eigen->show();
+}
