@@ -4,6 +4,9 @@
 
 using PageFunction = void (*)();
 
+// The page function of a page of a lesson, or nullptr where there is none.
+PageFunction page_function(int lesson, int page);
+
 // Lesson 2: introduction to the Bode diagram.
 void page_02_01();
 void page_02_02();
