@@ -4,9 +4,13 @@ JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 RUN_PKGS  := cmake make g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2
-TEST_PKGS := $(RUN_PKGS)
+TEST_PKGS := $(RUN_PKGS) desktop-file-utils appstream
+DEB_PKGS  := $(RUN_PKGS) dpkg-dev file
 
-.PHONY: run test bench build deps deps-test clean
+# `make install PREFIX=/usr DESTDIR=/tmp/stage` installs below /tmp/stage/usr.
+PREFIX ?= /usr/local
+
+.PHONY: run test bench build install deb deps deps-test deps-deb clean
 
 run: deps
 	$(MAKE) --no-print-directory build TARGET=falkorin
@@ -20,6 +24,15 @@ bench: deps
 	$(MAKE) --no-print-directory build TARGET="falkorin-bench falkorin-bare"
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/falkorin-bench ./$(BUILD)/falkorin-bare
 
+install: deps
+	$(MAKE) --no-print-directory build TARGET=falkorin
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package lands in $(BUILD): apt install ./$(BUILD)/falkorin_*.deb
+deb: deps-deb
+	$(MAKE) --no-print-directory build TARGET=falkorin
+	cd $(BUILD) && cpack -G DEB
+
 # Configures once and builds the named targets (all by default).
 TARGET ?= all
 build:
@@ -32,6 +45,9 @@ deps:
 
 deps-test:
 	@./tools/install-deps.sh $(TEST_PKGS)
+
+deps-deb:
+	@./tools/install-deps.sh $(DEB_PKGS)
 
 clean:
 	rm -rf $(BUILD)

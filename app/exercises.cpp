@@ -144,10 +144,14 @@ void point_box(int x, int y, const QColor& color, int width)
     reset_pen();
 }
 
-void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color)
+void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color, platform::PenStyle style)
 {
     set_pen(color, width);
+    canvas().pen.style = style;
     canvas().moveTo(x1, y1);
+    // A vertical stays vertical; the step that takes in the end pixel follows.
+    if (x1 == x2)
+        canvas().lineTo(x2, y2);
     // One pixel further along the line, so that the end point is drawn too.
     canvas().lineTo(x2 + 1, y1 < y2 ? y2 + 1 : y1 == y2 ? y2 : y2 - 1);
     reset_pen();

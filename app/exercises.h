@@ -2,6 +2,8 @@
 // Helpers shared by the mouse exercises of the exercise panel: the random
 // draw, the rating of an answer, the marks drawn on the chart and the
 // statistics line; and the task generators of the point and line exercises.
+#include "platform/canvas.h"
+
 #include <QColor>
 #include <QString>
 
@@ -49,7 +51,8 @@ void stored_cross(int x, int y);
 // and across the diagram of the current exercise kind.
 void point_box(int x, int y, const QColor& color, int width);
 // A straight line that includes its end pixel.
-void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color);
+void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color,
+                  platform::PenStyle style = platform::PenStyle::Solid);
 
 // 10 to the power e, as the task generators draw their ranges and targets.
 long double power_of_ten(long double e);

@@ -11,14 +11,15 @@ PageFunction page_function(int lesson, int page)
 {
     static const std::array<std::array<PageFunction, 14>, 9> table = {{
         {},
-        {},                                                                              // lesson 1
+        {{page_01_01, page_01_02, page_01_03, page_01_04, page_01_05, page_01_06, page_01_07, page_01_08,
+          page_01_09, page_01_10, page_01_11, page_01_12, page_01_13, page_01_14}},                      // lesson 1
         {{page_02_01, page_02_02, page_02_03, page_02_04, page_02_05, page_02_06, page_02_07}}, // lesson 2
         {{point_page}},                                                                  // lesson 3
         {{line_page}},                                                                   // lesson 4
         {},                                                                              // lesson 5
         {{page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06}},      // lesson 6
-        {},                                                                              // lesson 7
-        {},                                                                              // lesson 8
+        {{page_07_01, page_07_02, page_07_03, page_07_04}},                              // lesson 7
+        {{page_08_01, page_08_02, page_08_03}},                                          // lesson 8
     }};
     if (lesson < 1 || lesson > 8 || page < 1 || page > 14)
         return nullptr;

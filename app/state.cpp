@@ -13,6 +13,7 @@ bool line_mode;
 bool constant_mode;
 
 std::array<int, 6> answer_key;
+std::array<int, 6> second_key;
 std::array<int, 9> lesson_answered;
 std::array<int, 9> lesson_solved;
 long long total_answered;
@@ -54,6 +55,7 @@ void reset_program_state()
     lesson_page_count = {0, 14, 7, 1, 1, 13, 6, 4, 3};
     point_mode = line_mode = constant_mode = false;
     answer_key.fill(0);
+    second_key.fill(0);
     lesson_answered.fill(0);
     lesson_solved.fill(0);
     total_answered = total_solved = 0;

@@ -21,6 +21,7 @@ extern bool constant_mode;
 
 // Scoring.
 extern std::array<int, 6> answer_key;        // [1..5]
+extern std::array<int, 6> second_key;        // [1..5] also right; 0 for none
 extern std::array<int, 9> lesson_answered;   // [1..8]
 extern std::array<int, 9> lesson_solved;     // [1..8]
 // Counted in full width: the totals never wrap, however long a student works.

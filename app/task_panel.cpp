@@ -4,6 +4,38 @@
 #include "app/Unit1.h"
 #include "platform/numfmt.h"
 
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+int option_room(const platform::ComboBox* box)
+{
+    QStyleOptionComboBox opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    opt.editable = false;
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
+    // The style keeps a few pixels of margin inside the field.
+    return field.width() - 4;
+}
+
+// An option wider than its closed box would show cut: the box's font then
+// shrinks by the least amount that shows every option whole.
+static void fit_options(platform::ComboBox* box)
+{
+    QFont font = box->parentWidget()->font();
+    const int room = option_room(box);
+    auto widest = [box](const QFont& f) {
+        const QFontMetrics m(f);
+        int w = 0;
+        for (int i = 0; i < box->count(); ++i)
+            w = std::max(w, m.horizontalAdvance(box->item(i)));
+        return w;
+    };
+    while (font.pixelSize() > 6 && widest(font) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    box->setFont(font);
+}
+
 void setup_question_page(const QuestionPage& page)
 {
     TForm1* f = Form1;
@@ -22,6 +54,7 @@ void setup_question_page(const QuestionPage& page)
     f->P_aufgaben->show();
     f->show_statistics();
     answer_key.fill(0);
+    second_key.fill(0);
     f->draw_page_frame(page.title, page.date);
 
     for (int k = 1; k <= 5; ++k) {
@@ -42,7 +75,11 @@ void setup_question_page(const QuestionPage& page)
         }
     }
     for (int k = 1; k <= 5; ++k)
+        fit_options(f->CB_A[k]);
+    for (int k = 1; k <= 5; ++k) {
         answer_key[k] = page.key[k - 1];
+        second_key[k] = page.second_key[k - 1];
+    }
     for (int k = 1; k <= 5; ++k)
         f->CB_A[k]->setCurrentIndex(0);
 }
@@ -55,7 +92,7 @@ void TForm1::B_auswertClick()
         if (i != 0) {
             lesson_answered[L] += 1;
             total_answered += 1;
-            if (i == answer_key[k]) {
+            if (i == answer_key[k] || i == second_key[k]) {
                 lesson_solved[L] += 1;
                 total_solved += 1;
             }

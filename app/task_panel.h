@@ -19,7 +19,15 @@ struct QuestionPage {
     // the previous page drew it. Runs after the buttons are set and before
     // the panels are shown, in the order of every page.
     std::function<void()> chart;
+    // An item that scores as right besides the key, where a list offers the
+    // right answer twice; 0 for none.
+    std::array<int, 5> second_key{};
 };
+
+namespace platform { class ComboBox; }
+
+// The width a drop-down list has for the text of its selected option.
+int option_room(const platform::ComboBox* box);
 
 // Sets up the task panel for a question page: buttons, chart, panels,
 // statistics, page frame, texts, options and keys.

@@ -55,12 +55,6 @@ void restore_pen()
     use_pen(Qt::black);
 }
 
-void line(int x1, int y1, int x2, int y2)
-{
-    Form1->Canvas.moveTo(x1, y1);
-    Form1->Canvas.lineTo(x2, y2);
-}
-
 void text(int x, int y, const QString& s)
 {
     Form1->Canvas.textOut(x, y, s);

@@ -17,18 +17,11 @@ using result_text::lines;
 
 const QString crlf = QStringLiteral("\r\n");
 
-// Header suffixes behind "Lektion 6 : " and the example number.
+// Header suffix of the read-off pages behind "Lektion 6 : " and the example number.
 const QString read_off_suffix = QStringLiteral(". Beispiel  |G(jw->0)| = K = konstant");
-const QString phase_suffix = QStringLiteral(". Beispiel  Phasenwinkelverlauf");
-const QString example_suffix = QStringLiteral(". Beispiel ");
 
 const QString task_date = QStringLiteral("15.05.09");
 const QString construction_date = QStringLiteral("07.11.07");
-
-void begin_page(const char* id, const char* example)
-{
-    set_page_state(QStringLiteral("6"), QString(), QString::fromLatin1(id), QString::fromLatin1(example));
-}
 
 void draw_example_1()
 {
@@ -51,8 +44,6 @@ QStringList see_texts()
     return items;
 }
 
-const QString choose = QStringLiteral("Lösung wählen");
-
 void show_task_page(const ChartSettings& range, bool phase, QuestionPage page)
 {
     page.title = example_title(read_off_suffix);
@@ -71,7 +62,7 @@ void show_construction(const ChartSettings& range, const QString& problem, int t
 
 void page_06_01()
 {
-    begin_page("06_01", "1");
+    begin_example_page("06_01", "1");
     QuestionPage page;
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
@@ -109,18 +100,18 @@ void page_06_01()
                QStringLiteral("                           ( 1 + s )·( 1 + s / 1E4 )²")}),
     };
     page.options = {
-        QStringList{choose, QStringLiteral(" 30 dB"), QStringLiteral(" 30"), QStringLiteral(" 31.62 dB"),
+        QStringList{choose_solution, QStringLiteral(" 30 dB"), QStringLiteral(" 30"), QStringLiteral(" 31.62 dB"),
                     QStringLiteral(" 31.62"), QStringLiteral(" 30 dB ;  31.62"), QStringLiteral(" 31.62 ;  30 dB"),
                     QStringLiteral(" 30 ;  31.62 dB")},
-        QStringList{choose, QStringLiteral(" 2 ;  [ 1, 1 ] ;  [ 1E4, 1 ]"),
+        QStringList{choose_solution, QStringLiteral(" 2 ;  [ 1, 1 ] ;  [ 1E4, 1 ]"),
                     QStringLiteral(" 2 ;  [ -1, 1  ];  [ -1E4, 1 ]"), QStringLiteral(" 3 ;  [ 1, 1 ] ;  [ 1E4, 2 ]"),
                     QStringLiteral(" 3 ;  [ -1, 1 ] ;  [ -1E4, 2 ]"), QStringLiteral(" 4 ;  [ -1, 2 ] ;  [ 1E4, 2 ]"),
                     QStringLiteral(" 4 ;  [ 1, 2 ] ;  [ 1E4, 2 ]"), QStringLiteral(" 5 ;  [ -1, 2 ] ;  [ -1E4, 3 ]")},
-        QStringList{choose, QStringLiteral(" 1 ;  [ -1E2, 1 ]"), QStringLiteral(" 1 ;  [ -1E2, 2 ]"),
+        QStringList{choose_solution, QStringLiteral(" 1 ;  [ -1E2, 1 ]"), QStringLiteral(" 1 ;  [ -1E2, 2 ]"),
                     QStringLiteral(" 2 ;  [ 1E-2, 1 ] ;  [ 1E2, 1 ]"),
                     QStringLiteral(" 2 ;  [ -1E-2, 1  ];  [ -1E2, 1 ]"), QStringLiteral(" 3 ;  [ 1E2, 3 ] "),
                     QStringLiteral(" 3 ;  [ -1E2, 3 ]"), QStringLiteral(" 3 ;  [ -1E2, 1 ] ;  [ oo, 2 ]")},
-        QStringList{choose, QStringLiteral(" 1E-4;  1E-2;  1"), QStringLiteral(" 1E-4;  1E-4;  1"),
+        QStringList{choose_solution, QStringLiteral(" 1E-4;  1E-2;  1"), QStringLiteral(" 1E-4;  1E-4;  1"),
                     QStringLiteral(" 1E-4;  1;   1E2"), QStringLiteral(" 1;    1E4;  1E4"),
                     QStringLiteral(" 1E-2;   1;   1E2"), QStringLiteral(" 1E2;   oo;   oo"),
                     QStringLiteral(" 1;   1E4")},
@@ -133,7 +124,7 @@ void page_06_01()
 
 void page_06_02()
 {
-    begin_page("06_02", "1");
+    begin_example_page("06_02", "1");
     show_construction({0.01L, 1E6L, 1E-5L, 100, -180, 180, false, false}, phase_problem(), 280, phase_suffix);
     draw_example_1();
 }
@@ -142,7 +133,7 @@ void page_06_02()
 
 void page_06_03()
 {
-    begin_page("06_03", "2");
+    begin_example_page("06_03", "2");
     QuestionPage page;
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
@@ -179,18 +170,19 @@ void page_06_03()
                QStringLiteral("                          ( 1 + s / 2 )·( 1 + s / 10 )·(1 + s / 50 )")}),
     };
     page.options = {
-        QStringList{choose, QStringLiteral(" 10 dB"), QStringLiteral(" 10"), QStringLiteral(" 20 dB"),
+        QStringList{choose_solution, QStringLiteral(" 10 dB"), QStringLiteral(" 10"), QStringLiteral(" 20 dB"),
                     QStringLiteral(" 20"), QStringLiteral(" 20 dB ;  10"), QStringLiteral(" 10 ;  20 dB"),
                     QStringLiteral(" 20 ;  20 dB")},
-        QStringList{choose, QStringLiteral(" 3;  [2,1];  [10,1]; [50,1] "),
-                    QStringLiteral(" 3;  [0.02,1];  [0.1,1]; [0.5,1] "), QStringLiteral(" 3;  [-2,1];  [-10,1]; [-50,1]"),
-                    QStringLiteral(" 4;  [-2,1];  [-10,2]; [-50,1]"), QStringLiteral(" 5;  [-2,1];  [-10,1]; [-50,3]"),
-                    QStringLiteral(" 5;  [-2,1];  [-10,2]; [-50,2]"), QStringLiteral(" 6;  [-2,1];  [-10,2]; [-50,3]")},
-        QStringList{choose, QStringLiteral(" 0; 10; 20; 30"), QStringLiteral(" 0; 20; 40; 60"),
+        QStringList{choose_solution, QStringLiteral(" 3;  [2,1];  [10,1]; [50,1] "),
+                    QStringLiteral(" 3;  [0.02,1];  [0.1,1]; [0.5,1] "),
+                    QStringLiteral(" 3;  [-2,1];  [-10,1]; [-50,1]"), QStringLiteral(" 4;  [-2,1];  [-10,2]; [-50,1]"),
+                    QStringLiteral(" 5;  [-2,1];  [-10,1]; [-50,3]"), QStringLiteral(" 5;  [-2,1];  [-10,2]; [-50,2]"),
+                    QStringLiteral(" 6;  [-2,1];  [-10,2]; [-50,3]")},
+        QStringList{choose_solution, QStringLiteral(" 0; 10; 20; 30"), QStringLiteral(" 0; 20; 40; 60"),
                     QStringLiteral(" 0; 20; 40"), QStringLiteral(" 0; -10; -20; -30"),
                     QStringLiteral(" 0; -20; -40; -60"), QStringLiteral(" 0; -20; -40"),
                     QStringLiteral(" 0; -20; -60")},
-        QStringList{choose, QStringLiteral(" 0.02;  0.1;  0.5"), QStringLiteral(" -0.02;  -0.1;  -0.5"),
+        QStringList{choose_solution, QStringLiteral(" 0.02;  0.1;  0.5"), QStringLiteral(" -0.02;  -0.1;  -0.5"),
                     QStringLiteral(" 2; 9; 50"), QStringLiteral(" 3; 10; 50"), QStringLiteral(" 2; 10; 60"),
                     QStringLiteral(" 2; 10; 50"), QStringLiteral(" 1; 10; 100")},
         see_texts(),
@@ -202,7 +194,7 @@ void page_06_03()
 
 void page_06_04()
 {
-    begin_page("06_04", "2");
+    begin_example_page("06_04", "2");
     show_construction({0.1L, 1000, 1E-4L, 100, -270, 0, false, false}, phase_problem(), 280, phase_suffix);
     draw_example_2();
 }
@@ -211,7 +203,7 @@ void page_06_04()
 
 void page_06_05()
 {
-    begin_page("06_05", "3");
+    begin_example_page("06_05", "3");
     QuestionPage page;
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
@@ -257,14 +249,14 @@ void page_06_05()
     };
     page.options = {
         see_texts(),
-        QStringList{choose, QStringLiteral(" -40 dB/Dekade; GU = -1"), QStringLiteral(" -40 dB/Dekade; GU = -2"),
-                    QStringLiteral(" -20 dB/Dekade; GU = -2"), QStringLiteral(" -20 dB/Dekade; GU = -1"),
+        QStringList{choose_solution, QStringLiteral(" -40 dB/Dekade; GU = -1"),
+                    QStringLiteral(" -40 dB/Dekade; GU = -2"), QStringLiteral(" -20 dB/Dekade; GU = -2"), QStringLiteral(" -20 dB/Dekade; GU = -1"),
                     QStringLiteral(" -20 dB/Dekade; GU = 0"), QStringLiteral(" -20 dB/Dekade; GU = +1"),
                     QStringLiteral(" -20 dB/Dekade; GU = +2")},
-        QStringList{choose, QStringLiteral(" -270°"), QStringLiteral(" -180°"), QStringLiteral("  -90°"),
+        QStringList{choose_solution, QStringLiteral(" -270°"), QStringLiteral(" -180°"), QStringLiteral("  -90°"),
                     QStringLiteral("   0°"), QStringLiteral("  +90°"), QStringLiteral(" +180°"),
                     QStringLiteral(" +270°")},
-        QStringList{choose, QStringLiteral("5E-3 sec"), QStringLiteral("5E-3"), QStringLiteral("200 sec"),
+        QStringList{choose_solution, QStringLiteral("5E-3 sec"), QStringLiteral("5E-3"), QStringLiteral("200 sec"),
                     QStringLiteral("200 / sec"), QStringLiteral("5E-2 sec"), QStringLiteral("5E-1 sec"),
                     QStringLiteral("5E-2 / sec")},
         see_texts(),
@@ -282,7 +274,7 @@ void page_06_05()
 
 void page_06_06()
 {
-    begin_page("06_06", "4");
+    begin_example_page("06_06", "4");
     // The blanks centre numerator and denominator over the fraction bar in
     // the memo's Arial 18.
     const QString problem =

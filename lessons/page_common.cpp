@@ -37,6 +37,22 @@ void set_memo_text(const QStringList& lines)
     Form1->M_text->setText(memo_text(lines));
 }
 
+void line(int x1, int y1, int x2, int y2)
+{
+    Form1->Canvas.moveTo(x1, y1);
+    Form1->Canvas.lineTo(x2, y2);
+}
+
+void begin_example_page(const char* id, const char* example)
+{
+    const QString page = QString::fromLatin1(id);
+    set_page_state(QString::number(page.left(2).toInt()), QString(), page, QString::fromLatin1(example));
+}
+
+const QString phase_suffix = QStringLiteral(". Beispiel  Phasenwinkelverlauf");
+const QString example_suffix = QStringLiteral(". Beispiel ");
+const QString choose_solution = QStringLiteral("Lösung wählen");
+
 QString example_title(const QString& suffix)
 {
     return QStringLiteral("Lektion ") + page_lesson + QStringLiteral(" : ") + page_example + suffix;

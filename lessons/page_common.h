@@ -23,10 +23,24 @@ void show_text_memo(int height);
 // Replaces the text of the memo.
 void set_memo_text(const QStringList& lines);
 
+// A line on the window canvas with the current pen.
+void line(int x1, int y1, int x2, int y2);
+
 // ---------------------------------------------------- worked-example pages
+
+// Sets the page state of an example page; the lesson is the one the page
+// id names ("07_02" -> "7"), the section is empty.
+void begin_example_page(const char* id, const char* example);
 
 // The header title of an example page: "Lektion L : E" and the suffix.
 QString example_title(const QString& suffix);
+// Suffixes that several lessons give their example pages: the pages that
+// add the phase to a given magnitude, and the plain numbered example.
+extern const QString phase_suffix;
+extern const QString example_suffix;
+
+// Item 0 of every option list of a question page.
+extern const QString choose_solution;
 
 // A given curve: blue, width 3, its interior vertices marked in red.
 void draw_given_magnitude(std::initializer_list<Vertex> vertices);

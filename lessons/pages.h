@@ -7,6 +7,22 @@ using PageFunction = void (*)();
 // The page function of a page of a lesson, or nullptr where there is none.
 PageFunction page_function(int lesson, int page);
 
+// Lesson 1: conventions and mathematical basics.
+void page_01_01();
+void page_01_02();
+void page_01_03();
+void page_01_04();
+void page_01_05();
+void page_01_06();
+void page_01_07();
+void page_01_08();
+void page_01_09();
+void page_01_10();
+void page_01_11();
+void page_01_12();
+void page_01_13();
+void page_01_14();
+
 // Lesson 2: introduction to the Bode diagram.
 void page_02_01();
 void page_02_02();
@@ -22,6 +38,13 @@ void point_page();
 // Lesson 4: lines in the Bode diagram.
 void line_page();
 
+// Lesson 5: task pages
+void page_05_02();
+void page_05_04();
+void page_05_06();
+void page_05_09();
+void page_05_11();
+
 // Lesson 6: functions with a constant magnitude at low frequencies.
 void page_06_01();
 void page_06_02();
@@ -29,3 +52,14 @@ void page_06_03();
 void page_06_04();
 void page_06_05();
 void page_06_06();
+
+// Lesson 7: functions without a constant magnitude at low frequencies.
+void page_07_01();
+void page_07_02();
+void page_07_03();
+void page_07_04();
+
+// Lesson 8: the closing examples.
+void page_08_01();
+void page_08_02();
+void page_08_03();
