@@ -59,8 +59,8 @@ void TForm1::build_layout()
     l_lekt_ok = new Label(P_lektion, QStringLiteral("l_lekt_ok"), QPoint(466, 3));
     Label14 = new Label(P_lektion, QStringLiteral("Label14"), QPoint(496, 3), QStringLiteral("gelöst  ( "));
     l_lekt_proz = new Label(P_lektion, QStringLiteral("l_lekt_proz"), QPoint(554, 3));
-    // The percentage keeps a few pixels clear of the "%" behind it.
-    l_lekt_proz->setMaxTextWidth(584 - 554 - 4);
+    // The percentage keeps two pixels clear of the "%" behind it.
+    l_lekt_proz->setMaxTextWidth(584 - 554 - 2);
     Label15 = new Label(P_lektion, QStringLiteral("Label15"), QPoint(584, 3), QStringLiteral("%  )"));
 
     P_gesamt = new Panel(P_aufgaben, QStringLiteral("P_gesamt"), QRect(10, 896, 640, 25), money_green);
@@ -70,7 +70,7 @@ void TForm1::build_layout()
     l_ges_ok = new Label(P_gesamt, QStringLiteral("l_ges_ok"), QPoint(466, 3));
     Label9 = new Label(P_gesamt, QStringLiteral("Label9"), QPoint(496, 3), QStringLiteral("gelöst   ("));
     l_ges_proz = new Label(P_gesamt, QStringLiteral("l_ges_proz"), QPoint(554, 3));
-    l_ges_proz->setMaxTextWidth(584 - 554 - 4);
+    l_ges_proz->setMaxTextWidth(584 - 554 - 2);
     Label10 = new Label(P_gesamt, QStringLiteral("Label10"), QPoint(584, 3), QStringLiteral("%  )"));
 
     P_punkt = new Panel(this, QStringLiteral("P_punkt"), QRect(601, 626, 664, 342), sky_blue);
