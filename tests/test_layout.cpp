@@ -5,8 +5,12 @@
 
 #include "lessons/pages.h"
 #include "platform/canvas.h"
+#include "platform/printer.h"
+#include "platform/system.h"
 
+#include <QDialog>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTest>
@@ -187,6 +191,75 @@ private slots:
         QVERIFY(pages > 0);
         if (!findings.isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1 findings:\n").arg(findings.size()) + findings.join(QLatin1Char('\n'))));
+    }
+
+    // Edit fields look like fields: white when they take input, grey when
+    // not; the frequency field keeps its selection in sight when left.
+    void editFieldsLookLikeFields()
+    {
+        auto w = openLesson(3);
+        auto centre = [](QWidget* field) {
+            const QImage image = field->grab().toImage();
+            return image.pixelColor(image.width() - 6, image.height() / 2);
+        };
+        w->E_wert->setEnabled(true);
+        QCOMPARE(centre(w->E_wert), QColor(Qt::white));
+        w->E_wert->setEnabled(false);
+        QVERIFY(centre(w->E_wert) != QColor(Qt::white));
+        QVERIFY(centre(w->E_wert) != w->P_punkt->palette().color(QPalette::Window));
+
+        w->E_freq->setText(QStringLiteral("12,5"));
+        w->E_freq->setFocus();
+        w->E_freq->selectAll();
+        w->B_neu->setFocus();
+        QCOMPARE(w->E_freq->selectedText(), QStringLiteral("12,5"));
+    }
+
+    // A message box shows the text in the window's proportional font and
+    // breaks lines only where the text does.
+    void messageBoxesKeepTheirLines()
+    {
+        auto w = newWindow();
+        const QString text = QStringLiteral("Die Eingabe ist keine gültige Zahl und wird deshalb nicht übernommen.\r"
+                                            "Bitte geben Sie eine Zahl zwischen 1.000E-003 und 1.000E+003 ein.");
+        auto box = platform::messageBox(platform::MessageType::Error, text, w.get());
+        auto* label = box->findChild<QLabel*>(QStringLiteral("message_text"));
+        QVERIFY(label);
+        QVERIFY(!label->wordWrap());
+        QCOMPARE(label->text().count(QLatin1Char('\n')), 1);
+        QVERIFY(!QFontInfo(label->font()).fixedPitch());
+        QCOMPARE(box->windowTitle(), QStringLiteral("Fehler"));
+    }
+
+    // Choosing a lesson again shows its zeroed counters at once (lesson 7
+    // opens on a question page).
+    void lessonStatisticsRestartVisibly()
+    {
+        auto w = openLesson(7);
+        for (int k = 1; k <= 5; ++k)
+            select(w->CB_A[k], answer_key[k]);
+        click(w->B_auswert);
+        QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("5"));
+        chooseLesson(*w, 6);
+        chooseLesson(*w, 7);
+        QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("0"));
+        QCOMPARE(w->l_lekt_proz->text(), QStringLiteral("0.00"));
+        QCOMPARE(w->l_ges_bearb->text(), QStringLiteral("5"));
+    }
+
+    // A print that fails leaves "Nächste Teilaufgabe" as it was.
+    void failedPrintKeepsTheSubtaskButton()
+    {
+        auto w = openLesson(6);
+        click(w->B_rechts);
+        QCOMPARE(page_id, QStringLiteral("06_02"));
+        QVERIFY(w->B_next->isEnabled());
+        click(w->B_next);
+        w->B_next->setEnabled(false);
+        platform::setSheetHook([](const QString&) -> platform::Canvas* { return nullptr; });
+        click(w->B_druck);
+        platform::setSheetHook(nullptr);
+        QVERIFY(!w->B_next->isEnabled());
     }
 };
 
