@@ -8,7 +8,7 @@
 
 // The page functions of each lesson, page 1 first. A page without a
 // function is not shown: the window keeps what it shows.
-static PageFunction page_function(int lesson, int page)
+PageFunction page_function(int lesson, int page)
 {
     static const std::array<std::array<PageFunction, 14>, 9> table = {{
         {},
@@ -117,6 +117,8 @@ void TForm1::lektion_wahl()
 
     lesson_answered[lesson_no] = 0;
     lesson_solved[lesson_no] = 0;
+    // The page has drawn its statistics line before the counters were zeroed.
+    show_statistics();
 }
 
 void TForm1::B_linksClick()
@@ -173,6 +175,12 @@ void TForm1::set_buttons(int lesson_panel, int total_panel, int evaluate, int so
     apply_state(B_ergeb, interim);
     apply_state(B_druck, print);
     P_diag->setVisible(next > 0 || solutions > 0 || print > 0);
+    // Where the statistics show, the construction buttons move below the
+    // page frame so that both stay in sight.
+    if (lesson_panel == 1 || total_panel == 1)
+        P_diag->move(601, 971);
+    else
+        P_diag->move(601, 905);
 }
 
 void TForm1::clear_solutions()
@@ -203,14 +211,13 @@ void TForm1::draw_page_frame(const QString& title, const QString& date, int fram
     c.pen.width = 2;
     c.rectangle(600, 1, 1267, frame_bottom);
 
+    // The title ends a little before the page line; the page line stays
+    // inside the frame and above the header rule (y 36).
     c.font.name = QStringLiteral("Arial");
     c.font.height = 22;
-    // A title wider than the frame gets the largest height that keeps it inside.
-    while (c.font.height > 1 && 610 + c.textWidth(title) > 1264)
-        --c.font.height;
-    c.textOut(610, 7, title);
+    c.textOutFit(610, 7, title, 1121);
     c.font.height = 12;
-    c.textOut(1125, 26, QStringLiteral("Seite ") + page_id + QStringLiteral("     Stand ") + date);
+    c.textOutFit(1125, 26, QStringLiteral("Seite ") + page_id + QStringLiteral("     Stand ") + date, 1265, 36);
     c.font.height = 22;
     c.moveTo(600, 37);
     c.lineTo(1265, 37);

@@ -112,6 +112,9 @@ static QString grid_label(long long v, const QString& unit)
     return s + unit;
 }
 
+// Texts of the chart end before the page frame, which clears from x 599.
+constexpr int page_frame_left = 599;
+
 void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
 {
     using platform::BrushStyle;
@@ -134,16 +137,16 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
     if (magnitude) {
         canvas.rectangle(60, 30, 511, 431);
         if (chart.axis_f)
-            canvas.textOut(32, 3, QStringLiteral("    Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "));
+            canvas.textOutFit(32, 3, QStringLiteral("    Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "), page_frame_left);
         else
-            canvas.textOut(30, 3, QStringLiteral("  Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Kreisfrequenz  w  dargestellt"));
+            canvas.textOutFit(30, 3, QStringLiteral("  Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Kreisfrequenz  w  dargestellt"), page_frame_left);
     }
     if (phase) {
         canvas.rectangle(60, 460, 511, 751);
         if (chart.axis_f)
-            canvas.textOut(32, 762, QStringLiteral("    Im unteren Diagramm wird der  WINKEL  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "));
+            canvas.textOutFit(32, 762, QStringLiteral("    Im unteren Diagramm wird der  WINKEL  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "), page_frame_left);
         else
-            canvas.textOut(30, 762, QStringLiteral("  Im unteren Diagramm wird der  WINKEL  der Funktion in Abhängigkeit von der Kreisfrequenz  w  dargestellt"));
+            canvas.textOutFit(30, 762, QStringLiteral("  Im unteren Diagramm wird der  WINKEL  der Funktion in Abhängigkeit von der Kreisfrequenz  w  dargestellt"), page_frame_left);
     }
 
     const int dec = decades();
@@ -198,7 +201,7 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
             d += 10;
             const int x = d > 0 ? 10 : d == 0 ? 20 : 13;
             canvas.textOut(x, y - 6, grid_label(d, QStringLiteral(" dB")));
-            canvas.textOut(520, y - 6, numfmt::sci(r, 5));
+            canvas.textOutFit(520, y - 6, numfmt::sci(r, 5), page_frame_left);
         }
     }
 

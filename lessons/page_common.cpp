@@ -4,6 +4,8 @@
 #include "app/Unit1.h"
 #include "construction/result_text.h"
 
+#include <algorithm>
+
 using result_text::lines;
 
 const QString memo_rule(129, QLatin1Char('-'));
@@ -109,7 +111,9 @@ void show_construction_page(const ChartSettings& range, const QString& problem, 
     f->M_teilaufg->show();
     f->M_teilloes->show();
     f->M_text->show();
-    f->M_text->setHeight(text_height);
+    // The page text ends above the subtask memo, which would hide its last
+    // line and the foot of its scroll bar.
+    f->M_text->setHeight(std::min(text_height, f->M_teilaufg->y() - f->M_text->y()));
     f->M_text->clear();
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
     f->M_text->setText(problem + construction_guidance());

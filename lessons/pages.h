@@ -4,6 +4,9 @@
 
 using PageFunction = void (*)();
 
+// The page function of a page of a lesson, or nullptr where there is none.
+PageFunction page_function(int lesson, int page);
+
 // Lesson 1: conventions and mathematical basics.
 void page_01_01();
 void page_01_02();

@@ -242,6 +242,24 @@ void Canvas::textOut(int x, int y, const QString& text)
     });
 }
 
+void Canvas::textOutFit(int x, int y, const QString& text, int right, int bottom)
+{
+    QString shown = text;
+    while (!shown.isEmpty() && shown.back().isSpace())
+        shown.chop(1);
+    const Font wanted = font;
+    auto fits = [&] {
+        const QFontMetrics m(qtFont(font));
+        return x + m.horizontalAdvance(shown) <= right && y + m.height() <= bottom;
+    };
+    // Heights move towards zero: a negative one is the character height, a
+    // positive one the cell height.
+    while (!fits() && std::abs(font.height) > 1)
+        font.height += font.height > 0 ? -1 : 1;
+    textOut(x, y, text);
+    font = wanted;
+}
+
 void Canvas::draw(int x, int y, const QImage& image)
 {
     record(CanvasOp::Image, x, y, x + image.width(), y + image.height());

@@ -84,6 +84,10 @@ public:
     void ellipse(int left, int top, int right, int bottom);
     void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void textOut(int x, int y, const QString& text);
+    // text_out in the current font, made smaller by the least amount that
+    // keeps the text (without trailing blanks) left of `right` and its cell
+    // above `bottom` (both exclusive); the font is left as it was.
+    void textOutFit(int x, int y, const QString& text, int right, int bottom = 1 << 30);
     void draw(int x, int y, const QImage& image);
     // Width of a text in the current font.
     int textWidth(const QString& text) const;

@@ -8,7 +8,10 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextOption>
+#include <cmath>
 
 namespace platform {
 
@@ -69,6 +72,14 @@ Label::Label(QWidget* parent, const QString& name, QPoint pos, const QString& te
 void Label::setText(const QString& text)
 {
     QLabel::setText(text);
+    if (maxWidth_ > 0) {
+        setFont(QFont()); // the parent's font again
+        QFont f = font();
+        for (int px = QFontInfo(f).pixelSize(); px > 4 && QFontMetrics(f).horizontalAdvance(text) > maxWidth_;) {
+            f.setPixelSize(--px);
+            setFont(f);
+        }
+    }
     adjustSize();
 }
 
@@ -93,6 +104,8 @@ Memo::Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& c
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setBackground(this, color);
     setBackground(viewport(), color);
+    // The scroll bar coming or going changes the width a line has.
+    viewport()->installEventFilter(this);
 }
 
 void Memo::setText(const QString& text)
@@ -101,6 +114,70 @@ void Memo::setText(const QString& text)
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(t);
+    fittedWidth_ = -1;
+    fitLines();
+}
+
+bool Memo::keepsLayout(const QString& line) const
+{
+    if (keepAllLines_ || QFontInfo(font()).fixedPitch())
+        return true;
+    const QString t = line.trimmed();
+    if (t.size() >= 10 && t.count(QLatin1Char('-')) == t.size())
+        return true; // a rule
+    // Indented lines are formulas and tables; an indented "o" starts a
+    // list item, which is prose.
+    return line.startsWith(QLatin1String("   ")) && !t.startsWith(QLatin1String("o "));
+}
+
+int Memo::lineWidth() const
+{
+    return viewport()->width() - 2 * static_cast<int>(std::ceil(document()->documentMargin()));
+}
+
+void Memo::fitLines()
+{
+    if (fitting_ || lineWidth() == fittedWidth_)
+        return;
+    fitting_ = true;
+    fittedWidth_ = lineWidth();
+    const QFont base = font();
+    const int available = fittedWidth_;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        QString shown = b.text();
+        while (!shown.isEmpty() && shown.back().isSpace())
+            shown.chop(1);
+        QFont f = base;
+        if (!shown.isEmpty() && keepsLayout(shown)) {
+            int pixels = QFontInfo(base).pixelSize();
+            while (pixels > 4 && QFontMetrics(f).horizontalAdvance(shown) > available) {
+                --pixels;
+                f.setPixelSize(pixels);
+            }
+        }
+        QTextCursor c(b);
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setFont(f, QTextCharFormat::FontPropertiesAll);
+        c.setCharFormat(format);
+    }
+    fitting_ = false;
+}
+
+bool Memo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == viewport() && event->type() == QEvent::Resize)
+        fitLines();
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+void Memo::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !fitting_) {
+        fittedWidth_ = -1;
+        fitLines();
+    }
 }
 
 QString Memo::text() const
@@ -125,11 +202,21 @@ Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(par
 {
     setObjectName(name);
     setGeometry(geometry);
+    // A white, sunken field on the coloured panel; grey while it takes no input.
+    setStyleSheet(QStringLiteral(
+        "QLineEdit { background: white; color: black; border: 2px inset rgb(160, 160, 160);"
+        " selection-background-color: rgb(0, 120, 215); selection-color: white; }"
+        "QLineEdit:disabled { background: rgb(212, 208, 200); color: rgb(128, 128, 128); }"));
 }
 
 void Edit::focusOutEvent(QFocusEvent* e)
 {
+    // The toolkit drops the selection when the field loses the focus.
+    const int start = selectionStart();
+    const int length = selectionLength();
     QLineEdit::focusOutEvent(e);
+    if (keepSelection_ && start >= 0 && !hasSelectedText())
+        setSelection(start, length);
     // A message box or an opened drop-down list takes the focus only for a
     // moment; the field is left when another control of the window gets it.
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)

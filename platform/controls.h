@@ -38,6 +38,11 @@ class Label : public QLabel {
 public:
     Label(QWidget* parent, const QString& name, QPoint pos, const QString& text = QString());
     void setText(const QString& text);
+    // A text wider than this is shown in a font just small enough to fit.
+    void setMaxTextWidth(int width) { maxWidth_ = width; }
+
+private:
+    int maxWidth_ = 0;
 };
 
 class Button : public QPushButton {
@@ -45,10 +50,12 @@ public:
     Button(QWidget* parent, const QString& name, QRect geometry, const QString& caption);
 };
 
-// A multi-line text with CR LF line ends. Long lines wrap at word
-// boundaries; a word wider than the memo (a rule of dashes) is clipped at
-// the edge instead of being broken. A vertical scroll bar shows only when
-// the text is longer than the memo.
+// A multi-line text with CR LF line ends. Running prose wraps at word
+// boundaries. Lines that carry their own layout (rules, indented formula
+// and table lines, every line of a fixed-pitch text or of a memo that keeps
+// all lines) never wrap: a line too wide for the memo is shown in a font
+// just small enough to fit. A vertical scroll bar shows only when the text
+// is longer than the memo.
 class Memo : public QPlainTextEdit {
 public:
     Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly);
@@ -56,6 +63,22 @@ public:
     QString text() const;
     void clear() { setText(QString()); }
     void setHeight(int height) { resize(width(), height); }
+    // Every line keeps its layout, prose included (short solution texts).
+    void setKeepAllLines(bool keep) { keepAllLines_ = keep; }
+    // Whether a line of this memo keeps its layout rather than wrapping.
+    bool keepsLayout(const QString& line) const;
+    // The width the text has in a line, without the document margins.
+    int lineWidth() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitLines();
+    bool keepAllLines_ = false;
+    bool fitting_ = false;
+    int fittedWidth_ = -1;
 };
 
 // A drop-down list of fixed items; the student can only select.
@@ -77,11 +100,16 @@ public:
     // Returns true when the key was consumed.
     std::function<bool(int key)> onKeyPress;
     std::function<void()> onClick;
+    // The selection stays (and shows) when the field loses the focus.
+    void setKeepSelection(bool keep) { keepSelection_ = keep; }
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool keepSelection_ = false;
 };
 
 // A group of radio buttons in columns with one selected item (or none, -1).

@@ -133,28 +133,29 @@ Canvas& PrintJob::canvas()
     return *d->canvas;
 }
 
-void PrintJob::end()
+bool PrintJob::end()
 {
     d->canvas = nullptr;
     if (!d->painter.isActive())
-        return;
+        return true; // a test's sheet
     const bool ended = d->painter.end();
     const bool failed = !ended || d->printer->printerState() == QPrinter::Error;
     if (d->pdfPath.isEmpty()) {
         if (failed)
             printerFailed(d->printer->printerName());
-        return;
+        return !failed;
     }
     if (failed || QFileInfo(d->pdfPath).size() == 0) {
         QFile::remove(d->pdfPath);
         pdfFailed(d->pdfPath);
-        return;
+        return false;
     }
     showMessage(MessageType::Information,
                 QStringLiteral("Es ist kein Drucker eingerichtet. Das Diagrammblatt wurde deshalb\r"
                                "als PDF-Datei gespeichert:\r\r") +
                     QDir::toNativeSeparators(d->pdfPath) +
                     QStringLiteral("\r\rVon dort aus können Sie es öffnen und drucken."));
+    return true;
 }
 
 } // namespace platform

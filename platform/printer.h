@@ -41,7 +41,8 @@ public:
     Canvas& canvas();
     // Finishes the page: the printer prints it, a PDF file is closed and
     // announced in an information box; failures are shown in an error box.
-    void end();
+    // True when the sheet was printed or saved.
+    bool end();
 
 private:
     struct Private;

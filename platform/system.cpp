@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <chrono>
 #include <random>
@@ -31,12 +36,48 @@ void showMessage(MessageType type, const QString& text)
         messageHook(type, text);
         return;
     }
+    messageBox(type, text, QApplication::activeWindow())->exec();
+}
+
+// A box of our own: the toolkit's message box rewraps long lines on its own.
+std::unique_ptr<QDialog> messageBox(MessageType type, const QString& text, QWidget* parent)
+{
+    const bool error = type == MessageType::Error;
+    auto box = std::make_unique<QDialog>(parent);
+    box->setObjectName(QStringLiteral("message_box"));
+    box->setWindowTitle(error ? QStringLiteral("Fehler") : QStringLiteral("Information"));
+    if (parent)
+        box->setFont(parent->font());
+
+    auto* icon = new QLabel(box.get());
+    const int side = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box.get());
+    icon->setPixmap(box->style()
+                        ->standardIcon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxInformation,
+                                       nullptr, box.get())
+                        .pixmap(side, side));
+    icon->setAlignment(Qt::AlignTop);
+
     QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(type == MessageType::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    type == MessageType::Error ? QStringLiteral("Fehler") : QStringLiteral("Information"),
-                    shown, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    auto* label = new QLabel(shown, box.get());
+    label->setObjectName(QStringLiteral("message_text"));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box.get());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addSpacing(12);
+    row->addWidget(label, 1);
+    auto* layout = new QVBoxLayout(box.get());
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return box;
 }
 
 QSize screenSize()

@@ -5,15 +5,21 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <memory>
 
+class QDialog;
 class QWidget;
 
 namespace platform {
 
 enum class MessageType { Information, Error };
 
-// A modal message box with one OK button. "\r" in the text breaks the line.
+// A modal message box with one OK button. "\r" in the text breaks the line;
+// nothing else does.
 void showMessage(MessageType type, const QString& text);
+
+// The box showMessage opens, not yet shown, in the font of `parent`.
+std::unique_ptr<QDialog> messageBox(MessageType type, const QString& text, QWidget* parent);
 
 // Tests answer message boxes here instead of a person; the hook receives
 // each box and the box does not open. Pass nullptr to restore real boxes.

@@ -126,12 +126,12 @@ void print_example_sheet(const QString& lesson, const QString& id, const QString
     for (const SheetExample& e : sheet_examples) {
         if (lesson != QLatin1String(e.lesson) || id != QLatin1String(e.id))
             continue;
-        print_diagram_sheet(chart.axis_f, chart.with_units, e.mm_per_20dB, chart.fmin, chart.fmax, chart.bmin,
+        if (print_diagram_sheet(chart.axis_f, chart.with_units, e.mm_per_20dB, chart.fmin, chart.fmax, chart.bmin,
                             chart.bmax, chart.pmin, chart.pmax, e.mm_per_90deg,
                             QStringLiteral("Lektion ") + lesson + QStringLiteral(": Diagramm zum ") + example +
                                 QStringLiteral(". Beispiel"),
-                            e.draw_mag, e.mark_mag, e.draw_phase, e.mark_phase);
-        Form1->B_next->setEnabled(true);
+                            e.draw_mag, e.mark_mag, e.draw_phase, e.mark_phase))
+            Form1->B_next->setEnabled(true); // after a failed print the student tries again first
         return;
     }
 }
@@ -147,7 +147,7 @@ void print_dashed_line(platform::Canvas& canvas, int x1, int x2, int y, int dash
     }
 }
 
-void print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long double fmin, long double fmax,
+bool print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long double fmin, long double fmax,
                          long double bmin, long double bmax, int pmin, int pmax, int mm_per_90deg,
                          const QString& title, bool draw_mag_polygon, bool mark_mag_vertices,
                          bool draw_phase_polygon, bool mark_phase_vertices)
@@ -160,7 +160,7 @@ void print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long dou
     // The chart settings never allow these; a sheet without a decade or a
     // range would divide by zero.
     if (ndec < 1 || dBmax <= dBmin || pmax <= pmin)
-        return;
+        return false;
     const long double mm_per_decade = 140.0L / ndec;
     const int steps20 = int(nearest((dBmax - dBmin) / 20.0L));
     const int steps90 = int(nearest((pmax - pmin) / 90.0L));
@@ -178,7 +178,7 @@ void print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long dou
 
     platform::PrintJob job(QStringLiteral("FALKORIN-Diagrammblatt-") + page_id);
     if (!job.begin())
-        return;
+        return false;
     platform::Canvas& c = job.canvas();
 
     c.pen = platform::Pen{};
@@ -313,5 +313,5 @@ void print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long dou
     if (mark_phase_vertices)
         marks(phase_polygon, phase_y);
 
-    job.end();
+    return job.end();
 }

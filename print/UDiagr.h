@@ -13,8 +13,9 @@ void print_example_sheet(const QString& lesson, const QString& id, const QString
 // Prints one sheet: frequency range fmin..fmax, magnitudes bmin..bmax (as
 // ratios), phases pmin..pmax degrees, mm_per_20dB and mm_per_90deg the
 // vertical scales; the flags choose which polygons of the construction
-// stores are drawn and whose inner vertices are marked.
-void print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long double fmin, long double fmax,
+// stores are drawn and whose inner vertices are marked. True when the sheet
+// was printed or saved.
+bool print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long double fmin, long double fmax,
                          long double bmin, long double bmax, int pmin, int pmax, int mm_per_90deg,
                          const QString& title, bool draw_mag_polygon, bool mark_mag_vertices,
                          bool draw_phase_polygon, bool mark_phase_vertices);

@@ -43,6 +43,7 @@ void TForm1::build_layout()
         l_loes[k] = new Label(P_aufgaben, QStringLiteral("l_loes%1").arg(k), QPoint(460, 45 + 162 * (k - 1)));
         const QRect solution = k < 5 ? QRect(5, 87 + 162 * (k - 1), 445, 70) : QRect(5, 735, 445, 90);
         Memo_L[k] = new Memo(P_aufgaben, QStringLiteral("Memo_L%1").arg(k), solution, window_color, true);
+        Memo_L[k]->setKeepAllLines(true);
     }
     B_auswert = new Button(P_aufgaben, QStringLiteral("B_auswert"), QRect(18, 835, 190, 25),
                            QStringLiteral("Auswertung der Aufgaben"));
@@ -58,6 +59,8 @@ void TForm1::build_layout()
     l_lekt_ok = new Label(P_lektion, QStringLiteral("l_lekt_ok"), QPoint(466, 3));
     Label14 = new Label(P_lektion, QStringLiteral("Label14"), QPoint(496, 3), QStringLiteral("gelöst  ( "));
     l_lekt_proz = new Label(P_lektion, QStringLiteral("l_lekt_proz"), QPoint(554, 3));
+    // The percentage keeps two pixels clear of the "%" behind it.
+    l_lekt_proz->setMaxTextWidth(584 - 554 - 2);
     Label15 = new Label(P_lektion, QStringLiteral("Label15"), QPoint(584, 3), QStringLiteral("%  )"));
 
     P_gesamt = new Panel(P_aufgaben, QStringLiteral("P_gesamt"), QRect(10, 896, 640, 25), money_green);
@@ -67,12 +70,14 @@ void TForm1::build_layout()
     l_ges_ok = new Label(P_gesamt, QStringLiteral("l_ges_ok"), QPoint(466, 3));
     Label9 = new Label(P_gesamt, QStringLiteral("Label9"), QPoint(496, 3), QStringLiteral("gelöst   ("));
     l_ges_proz = new Label(P_gesamt, QStringLiteral("l_ges_proz"), QPoint(554, 3));
+    l_ges_proz->setMaxTextWidth(584 - 554 - 2);
     Label10 = new Label(P_gesamt, QStringLiteral("Label10"), QPoint(584, 3), QStringLiteral("%  )"));
 
     P_punkt = new Panel(this, QStringLiteral("P_punkt"), QRect(601, 626, 664, 342), sky_blue);
     l_pkt_ueber = new Label(P_punkt, QStringLiteral("l_pkt_ueber"), QPoint(50, 15));
     l_pkt_freq = new Label(P_punkt, QStringLiteral("l_pkt_freq"), QPoint(50, 50));
     E_freq = new Edit(P_punkt, QStringLiteral("E_freq"), QRect(190, 47, 100, 21));
+    E_freq->setKeepSelection(true);
     l_pkt_wert1 = new Label(P_punkt, QStringLiteral("l_pkt_wert1"), QPoint(320, 50));
     E_wert = new Edit(P_punkt, QStringLiteral("E_wert"), QRect(490, 47, 100, 21));
     l_pkt_mli = new Label(P_punkt, QStringLiteral("l_pkt_mli"), QPoint(50, 95));
@@ -99,7 +104,9 @@ void TForm1::build_layout()
     B_druck = new Button(P_diag, QStringLiteral("B_druck"), QRect(455, 20, 190, 25),
                          QStringLiteral("Diagrammblatt ausdrucken"));
 
-    M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 240), light_yellow, false);
+    // The subtask memo ends where the result memo begins, so that the result
+    // memo, lying on top, hides none of its lines or its scroll bar.
+    M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow, false);
     M_teilaufg->setFont(arial18);
     M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey, false);
     M_teilloes->setFont(arial18);
