@@ -189,6 +189,19 @@ private slots:
                 walkSubtasks(*w, page_id, findings);
             }
         QVERIFY(pages > 0);
+
+        // The student's own example, with a function of several corners.
+        w->intro_page();
+        click(w->B_eigen);
+        w->E_zaehler->setText(QStringLiteral("100 · (1 + s/10)"));
+        w->E_nenner->setText(QStringLiteral("s · (1 + s)^2 · (1 + s/1000)"));
+        record(*w);
+        click(w->B_uebernehmen);
+        QCOMPARE(page_id, QStringLiteral("09_01"));
+        checkTexts(*w, page_id, findings);
+        checkMemos(*w, page_id, findings);
+        walkSubtasks(*w, page_id, findings);
+
         if (!findings.isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1 findings:\n").arg(findings.size()) + findings.join(QLatin1Char('\n'))));
     }
