@@ -287,8 +287,18 @@ void Canvas::textOut(int x, int y, const QString& text)
     const QFont f = qtFont(font);
     QRect cell;
     if (image_) {
-        const QFontMetrics m(f, image_);
-        cell = QRect(x, y, m.horizontalAdvance(text), m.height());
+        // Pages draw the same labels again and again; measuring a text costs
+        // more than the rest of keeping it, so the sizes are remembered.
+        static QHash<QString, QSize> sizes;
+        const QString key = font.name + QLatin1Char('|') + QString::number(font.height) + QLatin1Char('|') + text;
+        auto it = sizes.constFind(key);
+        if (it == sizes.constEnd()) {
+            if (sizes.size() > 4096)
+                sizes.clear();
+            const QFontMetrics m(f, image_);
+            it = sizes.insert(key, QSize(m.horizontalAdvance(text), m.height()));
+        }
+        cell = QRect(QPoint(x, y), *it);
     }
     record(CanvasOp::TextOut, x, y, 0, 0, text, 0, 0, 0, 0, cell);
     paint([&](QPainter& p) {

@@ -119,6 +119,8 @@ void ScaleHost::setScale(double scale)
     if (!view_->isVisible()) {
         content_->show();
         view_->show();
+        // The view takes the keyboard in the content's place.
+        view_->activateWindow();
     }
 }
 
