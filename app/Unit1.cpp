@@ -64,8 +64,10 @@ QWidget* TForm1::shownWindow()
 // A key presses its button only where the button is there to be clicked.
 void TForm1::connect_keys()
 {
-    auto key = [this](const QKeySequence& sequence, auto action) {
-        connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
+    auto key = [this](const QList<QKeySequence>& sequences, auto action) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(sequences);
+        connect(shortcut, &QShortcut::activated, this, action);
     };
     auto press = [](platform::Button* button) {
         if (!button->isVisible() || !button->isEnabled())
@@ -74,13 +76,17 @@ void TForm1::connect_keys()
         button->setFocus(Qt::ShortcutFocusReason);
         button->click();
     };
-    key(QKeySequence(Qt::ALT | Qt::Key_Right), [this, press] { press(B_rechts); });
-    key(QKeySequence(Qt::ALT | Qt::Key_Left), [this, press] { press(B_links); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_P), [this, press] { press(B_druck); });
-    key(QKeySequence::ZoomIn, [this] { setZoom(platform::nextZoom(zoom(), +1)); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { setZoom(platform::nextZoom(zoom(), +1)); });
-    key(QKeySequence::ZoomOut, [this] { setZoom(platform::nextZoom(zoom(), -1)); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(start_zoom_); });
+    key({QKeySequence(Qt::ALT | Qt::Key_Right)}, [this, press] { press(B_rechts); });
+    key({QKeySequence(Qt::ALT | Qt::Key_Left)}, [this, press] { press(B_links); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_P)}, [this, press] { press(B_druck); });
+    // Ctrl+= as well: the plus sign needs Shift on many keyboards. One key
+    // bound twice would fire neither.
+    QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    if (!zoomIn.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)))
+        zoomIn << QKeySequence(Qt::CTRL | Qt::Key_Equal);
+    key(zoomIn, [this] { setZoom(platform::nextZoom(zoom(), +1)); });
+    key(QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { setZoom(platform::nextZoom(zoom(), -1)); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(start_zoom_); });
 }
 
 void TForm1::connect_handlers()
@@ -253,10 +259,13 @@ void TForm1::mousePressEvent(QMouseEvent* e)
     }
     // Only a button alone counts: no modifier key and no other button held.
     const bool alone = e->modifiers() == Qt::NoModifier && e->buttons() == e->button();
-    // Positions arrive in layout units, measured in whole pixels of the view
-    // (scaled) or of the display (at a device pixel ratio); the layout pixel
-    // is the one under the centre of that pixel.
+    // The click is taken at the centre of the screen pixel under the mouse.
+    // In the scaled view, positions arrive in layout units from whole pixels
+    // of the view. On the display itself the local position is rounded to
+    // whole layout pixels, so at a device pixel ratio above 1 the global
+    // position, which keeps the fraction, tells the device pixel.
     const double unit = host_ ? host_->scale() : devicePixelRatioF();
-    const QPoint pos = platform::layoutPixel(e->position() * unit, unit);
+    const QPointF at = host_ ? e->position() : mapFromGlobal(e->globalPosition());
+    const QPoint pos = platform::layoutPixel(at * unit, unit);
     maus_down(button, alone, pos.x(), pos.y());
 }
