@@ -352,9 +352,10 @@ bool integral(double scale)
 // Runs a drawing in layout units on a target at `scale`, smoothed. An odd
 // pen width is centred on the pixel centres, an even one on pixel edges,
 // as the 1x raster rule places them; no line gets thinner than one device
-// pixel.
+// pixel. rasterDashes: the dashes of a one-pixel line, which the 1x image
+// draws by its own on/off steps.
 template <typename Draw>
-void stroke(QPainter& p, double scale, const Pen& pen, const Brush* fill, Draw draw)
+void stroke(QPainter& p, double scale, const Pen& pen, const Brush* fill, bool rasterDashes, Draw draw)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -363,7 +364,7 @@ void stroke(QPainter& p, double scale, const Pen& pen, const Brush* fill, Draw d
     p.setTransform(QTransform::fromScale(scale, scale).translate(offset, offset));
     QPen q = qtPen(pen);
     q.setWidthF(std::max(double(width), 1.0 / scale));
-    if (pen.width <= 1 && pen.style != PenStyle::Solid) {
+    if (rasterDashes && pen.width <= 1 && pen.style != PenStyle::Solid) {
         // The on/off steps of the one-pixel raster rule, in pen widths.
         const double on = pen.style == PenStyle::Dash ? 18 : 3, off = pen.style == PenStyle::Dash ? 6 : 3;
         q.setDashPattern({on / q.widthF(), off / q.widthF()});
@@ -407,7 +408,7 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
             });
             flush();
         } else {
-            stroke(p, scale, op.pen, nullptr,
+            stroke(p, scale, op.pen, nullptr, true,
                    [&](QPainter& q) { q.drawLine(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2)); });
         }
         break;
@@ -422,27 +423,26 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
                 p.fillRect(deviceRect(side.left(), side.top(), side.right() + 1, side.bottom() + 1, scale),
                            op.pen.color);
         } else {
-            stroke(p, scale, op.pen, nullptr, [&](QPainter& q) {
+            stroke(p, scale, op.pen, nullptr, false, [&](QPainter& q) {
                 q.drawRect(QRectF(op.x1, op.y1, op.x2 - op.x1 - 1, op.y2 - op.y1 - 1));
             });
         }
         break;
     case CanvasOp::Ellipse:
-        stroke(p, scale, op.pen, &op.brush, [&](QPainter& q) {
+        stroke(p, scale, op.pen, &op.brush, false, [&](QPainter& q) {
             q.drawEllipse(QRectF(op.x1, op.y1, op.x2 - op.x1 - 1, op.y2 - op.y1 - 1));
         });
         break;
     case CanvasOp::Arc:
-        stroke(p, scale, op.pen, nullptr, [&](QPainter& q) {
+        stroke(p, scale, op.pen, nullptr, false, [&](QPainter& q) {
             const auto [start, span] = arcAngles(op.x1, op.y1, op.x2, op.y2, op.x3, op.y3, op.x4, op.y4);
             q.drawArc(QRectF(op.x1, op.y1, op.x2 - op.x1 - 1, op.y2 - op.y1 - 1), start, span);
         });
         break;
     case CanvasOp::TextOut: {
         const QFont f = qtFont(op.font);
-        const QFontMetrics m(f, image_);
-        if (op.brush.style == BrushStyle::Solid)
-            p.fillRect(deviceRect(op.x1, op.y1, op.x1 + m.horizontalAdvance(op.text), op.y1 + m.height(), scale),
+        if (op.brush.style == BrushStyle::Solid) // the text cell, as far as it lies on the image
+            p.fillRect(deviceRect(k.bounds.left(), k.bounds.top(), k.bounds.right() + 1, k.bounds.bottom() + 1, scale),
                        op.brush.color);
         // Same cell and baseline as on the 1x image; the glyphs themselves
         // are drawn at the finer size, smoothed.
@@ -454,7 +454,7 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
         p.setTransform(QTransform::fromScale(scale, scale));
         p.setFont(fine);
         p.setPen(op.font.color);
-        p.drawText(QPointF(op.x1, op.y1 + m.ascent()), op.text);
+        p.drawText(QPointF(op.x1, op.y1 + QFontMetrics(f, image_).ascent()), op.text);
         p.restore();
         break;
     }
