@@ -87,17 +87,17 @@ public:
     platform::Memo* M_teilaufg;
     platform::Memo* M_teilloes;
 
+    // Start-up and the introductory page.
+    void create();
+    void intro_page();
+    void B_EndeClick();
+
     // The scale the layout is shown at (1 where the screen holds it, else
     // fitted at start-up; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it) and
     // the window that shows it: this one until it is first scaled.
     double zoom() const;
     void setZoom(double scale);
     QWidget* shownWindow();
-
-    // Start-up and the introductory page.
-    void create();
-    void intro_page();
-    void B_EndeClick();
 
     // Page state and navigation.
     void show_page(int lesson, int page);
