@@ -66,6 +66,8 @@ ScaleHost::ScaleHost(QWidget* content)
     view_->setBackgroundBrush(Qt::white);
     // Controls drawn at a fraction of their size stay legible only smoothed.
     view_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    // Message boxes opened over the view take its font, as over the content.
+    view_->setFont(content->font());
     view_->setWindowTitle(content->windowTitle());
     view_->setWindowIcon(content->windowIcon());
     if (shown) {
