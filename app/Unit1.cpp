@@ -2,10 +2,13 @@
 #include "app/Unit1.h"
 
 #include "platform/numfmt.h"
+#include "platform/scale_host.h"
 #include "platform/system.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
+#include <cmath>
 
 TForm1* Form1 = nullptr;
 
@@ -21,18 +24,69 @@ TForm1::TForm1()
     : QWidget(nullptr), image_(1280, 1024, QImage::Format_RGB32)
 {
     Form1 = this;
-    image_.fill(window_color);
     Canvas = platform::Canvas(&image_);
+    Canvas.fill(window_color);
     Canvas.changed = [this] { update(); };
     build_layout();
     connect_handlers();
+    connect_keys();
     create();
 }
 
 TForm1::~TForm1()
 {
+    host_.reset();
     if (Form1 == this)
         Form1 = nullptr;
+}
+
+double TForm1::zoom() const
+{
+    return host_ ? host_->scale() : 1.0;
+}
+
+void TForm1::setZoom(double scale)
+{
+    if (!host_) {
+        if (scale == 1.0)
+            return;
+        host_ = std::make_unique<platform::ScaleHost>(this);
+    }
+    host_->setScale(scale);
+}
+
+QWidget* TForm1::shownWindow()
+{
+    return host_ ? host_->window() : this;
+}
+
+// The keys a student expects: paging, printing and zooming as elsewhere.
+// A key presses its button only where the button is there to be clicked.
+void TForm1::connect_keys()
+{
+    auto key = [this](const QList<QKeySequence>& sequences, auto action) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(sequences);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    auto press = [](platform::Button* button) {
+        if (!button->isVisible() || !button->isEnabled())
+            return;
+        // Leaving an input field is checked as it is for a click.
+        button->setFocus(Qt::ShortcutFocusReason);
+        button->click();
+    };
+    key({QKeySequence(Qt::ALT | Qt::Key_Right)}, [this, press] { press(B_rechts); });
+    key({QKeySequence(Qt::ALT | Qt::Key_Left)}, [this, press] { press(B_links); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_P)}, [this, press] { press(B_druck); });
+    // Ctrl+= as well: the plus sign needs Shift on many keyboards. One key
+    // bound twice would fire neither.
+    QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    if (!zoomIn.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)))
+        zoomIn << QKeySequence(Qt::CTRL | Qt::Key_Equal);
+    key(zoomIn, [this] { setZoom(platform::nextZoom(zoom(), +1)); });
+    key(QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { setZoom(platform::nextZoom(zoom(), -1)); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(start_zoom_); });
 }
 
 void TForm1::connect_handlers()
@@ -86,11 +140,16 @@ void TForm1::create()
 
     // The window's client area is the 1280 x 1024 layout.
     resize(1280, 1024);
-    const int top = screen.height() == 1024 ? 0 : (screen.height() - 28 - 1024) / 2;
+    const int top = screen.height() == 1024 ? 0 : (screen.height() - platform::captionHeight - 1024) / 2;
     const int left = (screen.width() - 1280) / 2;
     move(left, top);
     setWindowTitle(QStringLiteral("FALKORIN  -  Lernprogramm zum Bode-Diagramm"));
-    show();
+    // A smaller screen shows the whole layout scaled down rather than a part of it.
+    start_zoom_ = platform::fitScale(screen, platform::availableArea(), size());
+    if (start_zoom_ < 1.0)
+        setZoom(start_zoom_);
+    else
+        show();
 
     chart = ChartSettings{};
     reset_program_state();
@@ -185,12 +244,24 @@ void TForm1::intro_page()
 void TForm1::B_EndeClick()
 {
     close();
+    if (host_)
+        host_->window()->close();
 }
 
 void TForm1::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(0, 0, image_);
+    // Device pixels per layout pixel: the display's ratio times the zoom.
+    const double scale = p.deviceTransform().m11();
+    if (std::abs(scale - 1.0) < 1e-9) {
+        p.drawImage(0, 0, image_);
+        return;
+    }
+    // The drawing rendered at the device's resolution, put down one image
+    // pixel to one device pixel.
+    const QImage& sharp = Canvas.sharpImage(scale);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QRectF(0, 0, sharp.width() / scale, sharp.height() / scale), sharp);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* e)
@@ -203,6 +274,13 @@ void TForm1::mousePressEvent(QMouseEvent* e)
     }
     // Only a button alone counts: no modifier key and no other button held.
     const bool alone = e->modifiers() == Qt::NoModifier && e->buttons() == e->button();
-    const QPoint pos = e->position().toPoint();
+    // The click is taken at the centre of the screen pixel under the mouse.
+    // In the scaled view, positions arrive in layout units from whole pixels
+    // of the view. On the display itself the local position is rounded to
+    // whole layout pixels, so at a device pixel ratio above 1 the global
+    // position, which keeps the fraction, tells the device pixel.
+    const double unit = host_ ? host_->scale() : devicePixelRatioF();
+    const QPointF at = host_ ? e->position() : mapFromGlobal(e->globalPosition());
+    const QPoint pos = platform::layoutPixel(at * unit, unit);
     maus_down(button, alone, pos.x(), pos.y());
 }

@@ -9,8 +9,9 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <memory>
 
-namespace platform { class Edit; }
+namespace platform { class Edit; class ScaleHost; }
 
 // Panel colours.
 inline const QColor sky_blue(166, 202, 240);
@@ -101,6 +102,13 @@ public:
     void intro_page();
     void B_EndeClick();
 
+    // The scale the layout is shown at (1 where the screen holds it, else
+    // fitted at start-up; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it) and
+    // the window that shows it: this one until it is first scaled.
+    double zoom() const;
+    void setZoom(double scale);
+    QWidget* shownWindow();
+
     // Page state and navigation.
     void show_page(int lesson, int page);
     void lektion_wahl();
@@ -149,7 +157,10 @@ protected:
 private:
     void build_layout();
     void connect_handlers();
+    void connect_keys();
     QImage image_;
+    std::unique_ptr<platform::ScaleHost> host_;
+    double start_zoom_ = 1;
 };
 
 // The first step of every page: which page it is; the mouse exercises are

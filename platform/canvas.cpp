@@ -78,9 +78,10 @@ Canvas::Canvas(QImage* image) : image_(image) {}
 Canvas::Canvas(QPainter* painter) : painter_(painter) {}
 
 void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const QString& text,
-                    int x3, int y3, int x4, int y4)
+                    int x3, int y3, int x4, int y4, QRect bounds, const QImage& image)
 {
-    if (!recording)
+    const bool keepIt = image_ && kind != CanvasOp::MoveTo;
+    if (!recording && !keepIt)
         return;
     CanvasOp op;
     op.kind = kind;
@@ -90,7 +91,36 @@ void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const Q
     op.brush = brush;
     op.font = font;
     op.text = text;
-    ops.push_back(std::move(op));
+    if (recording)
+        ops.push_back(op);
+    if (keepIt)
+        keep(std::move(op), bounds, image);
+}
+
+void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image)
+{
+    // An opaque fill hides whatever lies entirely inside it: dropping that
+    // keeps the list as short as the drawing of one page.
+    if (op.kind == CanvasOp::Rectangle && op.brush.style == BrushStyle::Solid) {
+        const QRect area(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1));
+        size_t index = 0, droppedDone = 0;
+        auto out = kept_.begin();
+        for (auto it = kept_.begin(); it != kept_.end(); ++it, ++index) {
+            if (area.contains(it->bounds)) {
+                droppedDone += index < sharpDone_;
+                continue;
+            }
+            if (out != it)
+                *out = std::move(*it);
+            ++out;
+        }
+        kept_.erase(out, kept_.end());
+        sharpDone_ -= droppedDone;
+    }
+    // What lies off the image is nowhere to be seen.
+    bounds &= image_->rect();
+    if (!bounds.isEmpty())
+        kept_.push_back({std::move(op), bounds, image});
 }
 
 void Canvas::notify()
@@ -123,30 +153,26 @@ void Canvas::moveTo(int x, int y)
 
 // One-pixel lines as the classic raster rule draws them: from the start
 // pixel up to, but not including, the end pixel; dots and dashes follow a
-// fixed on/off pattern along the line.
-void Canvas::rasterLine(int x0, int y0, int x1, int y1)
+// fixed on/off pattern along the line. Calls plot(x, y) for each pixel set.
+template <typename Plot>
+static void linePixels(int x0, int y0, int x1, int y1, PenStyle style, Plot plot)
 {
     static const int dashPattern[] = {18, 6};
     static const int dotPattern[] = {3, 3};
     const int* pattern = nullptr;
-    if (pen.style == PenStyle::Dash)
+    if (style == PenStyle::Dash)
         pattern = dashPattern;
-    else if (pen.style == PenStyle::Dot)
+    else if (style == PenStyle::Dot)
         pattern = dotPattern;
 
-    const QRgb rgb = pen.color.rgb();
-    const int w = image_->width(), h = image_->height();
     const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     int err = dx + dy;
     int x = x0, y = y0;
     int step = 0;
     while (!(x == x1 && y == y1)) {
-        bool on = true;
-        if (pattern)
-            on = (step % (pattern[0] + pattern[1])) < pattern[0];
-        if (on && x >= 0 && y >= 0 && x < w && y < h)
-            reinterpret_cast<QRgb*>(image_->scanLine(y))[x] = rgb;
+        if (!pattern || (step % (pattern[0] + pattern[1])) < pattern[0])
+            plot(x, y);
         ++step;
         const int e2 = 2 * err;
         if (e2 >= dy) { err += dy; x += sx; }
@@ -154,9 +180,29 @@ void Canvas::rasterLine(int x0, int y0, int x1, int y1)
     }
 }
 
+void Canvas::rasterLine(int x0, int y0, int x1, int y1)
+{
+    const QRgb rgb = pen.color.rgb();
+    const int w = image_->width(), h = image_->height();
+    linePixels(x0, y0, x1, y1, pen.style, [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            reinterpret_cast<QRgb*>(image_->scanLine(y))[x] = rgb;
+    });
+}
+
+// The pixels a stroke through these corners may set: a wide pen reaches
+// half its width beyond the line.
+static QRect strokeBounds(int x1, int y1, int x2, int y2, const Pen& pen)
+{
+    const int m = std::max(1, pen.width) / 2;
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+        .adjusted(-m, -m, m, m);
+}
+
 void Canvas::lineTo(int x, int y)
 {
-    record(CanvasOp::LineTo, pos_.x(), pos_.y(), x, y);
+    record(CanvasOp::LineTo, pos_.x(), pos_.y(), x, y, QString(), 0, 0, 0, 0,
+           strokeBounds(pos_.x(), pos_.y(), x, y, pen));
     if (image_ && pen.width <= 1) {
         rasterLine(pos_.x(), pos_.y(), x, y);
         notify();
@@ -186,7 +232,8 @@ void Canvas::paint(Draw draw)
 
 void Canvas::rectangle(int left, int top, int right, int bottom)
 {
-    record(CanvasOp::Rectangle, left, top, right, bottom);
+    record(CanvasOp::Rectangle, left, top, right, bottom, QString(), 0, 0, 0, 0,
+           strokeBounds(left, top, right - 1, bottom - 1, pen));
     paint([&](QPainter& p) {
         if (brush.style == BrushStyle::Solid)
             p.fillRect(QRect(left, top, right - left, bottom - top), brush.color);
@@ -199,7 +246,8 @@ void Canvas::rectangle(int left, int top, int right, int bottom)
 
 void Canvas::ellipse(int left, int top, int right, int bottom)
 {
-    record(CanvasOp::Ellipse, left, top, right, bottom);
+    record(CanvasOp::Ellipse, left, top, right, bottom, QString(), 0, 0, 0, 0,
+           strokeBounds(left, top, right - 1, bottom - 1, pen));
     paint([&](QPainter& p) {
         p.setPen(qtPen(pen));
         if (brush.style == BrushStyle::Solid)
@@ -210,29 +258,50 @@ void Canvas::ellipse(int left, int top, int right, int bottom)
     });
 }
 
+// Start and span, in 1/16 degree, of an arc counter-clockwise from the
+// radial through (x3, y3) to the one through (x4, y4).
+static std::pair<int, int> arcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
+    const double a0 = std::atan2(cy - y3, x3 - cx) * 180.0 / M_PI;
+    const double a1 = std::atan2(cy - y4, x4 - cx) * 180.0 / M_PI;
+    double span = a1 - a0;
+    while (span <= 0)
+        span += 360.0;
+    return {static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16))};
+}
+
 void Canvas::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    record(CanvasOp::Arc, x1, y1, x2, y2, QString(), x3, y3, x4, y4);
+    record(CanvasOp::Arc, x1, y1, x2, y2, QString(), x3, y3, x4, y4, strokeBounds(x1, y1, x2 - 1, y2 - 1, pen));
     paint([&](QPainter& p) {
-        // Counter-clockwise from the radial through (x3, y3) to the one through (x4, y4).
-        const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
-        const double a0 = std::atan2(cy - y3, x3 - cx) * 180.0 / M_PI;
-        const double a1 = std::atan2(cy - y4, x4 - cx) * 180.0 / M_PI;
-        double span = a1 - a0;
-        while (span <= 0)
-            span += 360.0;
+        const auto [start, span] = arcAngles(x1, y1, x2, y2, x3, y3, x4, y4);
         p.setPen(qtPen(pen));
         p.setBrush(Qt::NoBrush);
-        p.drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), static_cast<int>(std::lround(a0 * 16)),
-                  static_cast<int>(std::lround(span * 16)));
+        p.drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), start, span);
     });
 }
 
 void Canvas::textOut(int x, int y, const QString& text)
 {
-    record(CanvasOp::TextOut, x, y, 0, 0, text);
+    const QFont f = qtFont(font);
+    QRect cell;
+    if (image_) {
+        // Pages draw the same labels again and again; measuring a text costs
+        // more than the rest of keeping it, so the sizes are remembered.
+        static QHash<QString, QSize> sizes;
+        const QString key = font.name + QLatin1Char('|') + QString::number(font.height) + QLatin1Char('|') + text;
+        auto it = sizes.constFind(key);
+        if (it == sizes.constEnd()) {
+            if (sizes.size() > 4096)
+                sizes.clear();
+            const QFontMetrics m(f, image_);
+            it = sizes.insert(key, QSize(m.horizontalAdvance(text), m.height()));
+        }
+        cell = QRect(QPoint(x, y), *it);
+    }
+    record(CanvasOp::TextOut, x, y, 0, 0, text, 0, 0, 0, 0, cell);
     paint([&](QPainter& p) {
-        const QFont f = qtFont(font);
         p.setFont(f);
         const QFontMetrics m(f, p.device());
         if (brush.style == BrushStyle::Solid)
@@ -262,8 +331,177 @@ void Canvas::textOutFit(int x, int y, const QString& text, int right, int bottom
 
 void Canvas::draw(int x, int y, const QImage& image)
 {
-    record(CanvasOp::Image, x, y, x + image.width(), y + image.height());
+    const QRect area(x, y, image.width(), image.height());
+    record(CanvasOp::Image, x, y, x + image.width(), y + image.height(), QString(), 0, 0, 0, 0, area, image);
     paint([&](QPainter& p) { p.drawImage(QPoint(x, y), image); });
+}
+
+void Canvas::fill(const QColor& color)
+{
+    if (!image_)
+        return;
+    image_->fill(color);
+    background_ = color;
+    kept_.clear();
+    sharp_ = QImage();
+    sharpScale_ = 0;
+    sharpDone_ = 0;
+    notify();
+}
+
+namespace {
+
+// A pixel area (right and bottom exclusive) on a target at `scale`: edges
+// round to the nearest device pixel, and nothing shrinks below one.
+QRect deviceRect(int left, int top, int right, int bottom, double scale)
+{
+    const int l = static_cast<int>(std::lround(left * scale));
+    const int t = static_cast<int>(std::lround(top * scale));
+    const int r = std::max(l + 1, static_cast<int>(std::lround(right * scale)));
+    const int b = std::max(t + 1, static_cast<int>(std::lround(bottom * scale)));
+    return QRect(l, t, r - l, b - t);
+}
+
+bool integral(double scale)
+{
+    return std::abs(scale - std::round(scale)) < 1e-9;
+}
+
+// Runs a drawing in layout units on a target at `scale`, smoothed. An odd
+// pen width is centred on the pixel centres, an even one on pixel edges,
+// as the 1x raster rule places them; no line gets thinner than one device
+// pixel. rasterDashes: the dashes of a one-pixel line, which the 1x image
+// draws by its own on/off steps.
+template <typename Draw>
+void stroke(QPainter& p, double scale, const Pen& pen, const Brush* fill, bool rasterDashes, Draw draw)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const int width = std::max(1, pen.width);
+    const double offset = width % 2 ? 0.5 : 0.0;
+    p.setTransform(QTransform::fromScale(scale, scale).translate(offset, offset));
+    QPen q = qtPen(pen);
+    q.setWidthF(std::max(double(width), 1.0 / scale));
+    if (rasterDashes && pen.width <= 1 && pen.style != PenStyle::Solid) {
+        // The on/off steps of the one-pixel raster rule, in pen widths.
+        const double on = pen.style == PenStyle::Dash ? 18 : 3, off = pen.style == PenStyle::Dash ? 6 : 3;
+        q.setDashPattern({on / q.widthF(), off / q.widthF()});
+        q.setCapStyle(Qt::FlatCap);
+    }
+    p.setPen(q);
+    p.setBrush(fill && fill->style == BrushStyle::Solid ? QBrush(fill->color) : QBrush());
+    draw(p);
+    p.restore();
+}
+
+} // namespace
+
+// One kept operation on the sharp image at `scale`. Axis-parallel one-pixel
+// lines and fills cover exactly the device pixels of their 1x pixels, so
+// grid lines stay as crisp as the 1x image at any whole scale.
+void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
+{
+    const CanvasOp& op = k.op;
+    switch (op.kind) {
+    case CanvasOp::MoveTo:
+        break;
+    case CanvasOp::LineTo:
+        if (op.pen.width <= 1 && (op.x1 == op.x2 || op.y1 == op.y2)) {
+            // Runs of consecutive set pixels, each filled as one area.
+            QRect run;
+            auto flush = [&] {
+                if (run.isValid())
+                    p.fillRect(deviceRect(run.left(), run.top(), run.right() + 1, run.bottom() + 1, scale),
+                               op.pen.color);
+                run = QRect();
+            };
+            linePixels(op.x1, op.y1, op.x2, op.y2, op.pen.style, [&](int x, int y) {
+                const QRect pixel(x, y, 1, 1);
+                if (run.isValid() && run.adjusted(-1, -1, 1, 1).contains(pixel))
+                    run |= pixel;
+                else {
+                    flush();
+                    run = pixel;
+                }
+            });
+            flush();
+        } else {
+            stroke(p, scale, op.pen, nullptr, true,
+                   [&](QPainter& q) { q.drawLine(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2)); });
+        }
+        break;
+    case CanvasOp::Rectangle:
+        if (op.brush.style == BrushStyle::Solid)
+            p.fillRect(deviceRect(op.x1, op.y1, op.x2, op.y2, scale), op.brush.color);
+        if (op.x2 - op.x1 < 1 || op.y2 - op.y1 < 1)
+            break;
+        if (op.pen.width <= 1 && op.pen.style == PenStyle::Solid) {
+            for (const QRect& side : {QRect(op.x1, op.y1, op.x2 - op.x1, 1), QRect(op.x1, op.y2 - 1, op.x2 - op.x1, 1),
+                                      QRect(op.x1, op.y1, 1, op.y2 - op.y1), QRect(op.x2 - 1, op.y1, 1, op.y2 - op.y1)})
+                p.fillRect(deviceRect(side.left(), side.top(), side.right() + 1, side.bottom() + 1, scale),
+                           op.pen.color);
+        } else {
+            stroke(p, scale, op.pen, nullptr, false, [&](QPainter& q) {
+                q.drawRect(QRectF(op.x1, op.y1, op.x2 - op.x1 - 1, op.y2 - op.y1 - 1));
+            });
+        }
+        break;
+    case CanvasOp::Ellipse:
+        stroke(p, scale, op.pen, &op.brush, false, [&](QPainter& q) {
+            q.drawEllipse(QRectF(op.x1, op.y1, op.x2 - op.x1 - 1, op.y2 - op.y1 - 1));
+        });
+        break;
+    case CanvasOp::Arc:
+        stroke(p, scale, op.pen, nullptr, false, [&](QPainter& q) {
+            const auto [start, span] = arcAngles(op.x1, op.y1, op.x2, op.y2, op.x3, op.y3, op.x4, op.y4);
+            q.drawArc(QRectF(op.x1, op.y1, op.x2 - op.x1 - 1, op.y2 - op.y1 - 1), start, span);
+        });
+        break;
+    case CanvasOp::TextOut: {
+        const QFont f = qtFont(op.font);
+        if (op.brush.style == BrushStyle::Solid) // the text cell, as far as it lies on the image
+            p.fillRect(deviceRect(k.bounds.left(), k.bounds.top(), k.bounds.right() + 1, k.bounds.bottom() + 1, scale),
+                       op.brush.color);
+        // Same cell and baseline as on the 1x image; the glyphs themselves
+        // are drawn at the finer size, smoothed.
+        QFont fine = f;
+        fine.setStyleStrategy(QFont::PreferAntialias);
+        fine.setHintingPreference(QFont::PreferNoHinting);
+        p.save();
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setTransform(QTransform::fromScale(scale, scale));
+        p.setFont(fine);
+        p.setPen(op.font.color);
+        p.drawText(QPointF(op.x1, op.y1 + QFontMetrics(f, image_).ascent()), op.text);
+        p.restore();
+        break;
+    }
+    case CanvasOp::Image:
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, !integral(scale));
+        p.drawImage(deviceRect(op.x1, op.y1, op.x2, op.y2, scale), k.image);
+        p.restore();
+        break;
+    }
+}
+
+const QImage& Canvas::sharpImage(double scale)
+{
+    if (!image_)
+        return sharp_;
+    if (sharp_.isNull() || scale != sharpScale_) {
+        sharp_ = QImage(static_cast<int>(std::ceil(image_->width() * scale)),
+                        static_cast<int>(std::ceil(image_->height() * scale)), QImage::Format_RGB32);
+        sharp_.fill(background_);
+        sharpScale_ = scale;
+        sharpDone_ = 0;
+    }
+    if (sharpDone_ < kept_.size()) {
+        QPainter p(&sharp_);
+        for (; sharpDone_ < kept_.size(); ++sharpDone_)
+            renderKept(p, kept_[sharpDone_], scale);
+    }
+    return sharp_;
 }
 
 int Canvas::textWidth(const QString& text) const

@@ -8,7 +8,9 @@
 // positive one the cell height.
 //
 // Every operation can be recorded (kind, coordinates, pen, brush, font,
-// text), so tests can check exactly what was drawn.
+// text), so tests can check exactly what was drawn. A raster canvas also
+// keeps the operations still visible, so that the same drawing can be
+// rendered again at a finer resolution (sharpImage).
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -100,10 +102,29 @@ public:
     // Called after each operation that changed a raster target.
     std::function<void()> changed;
 
+    // Starts a raster target afresh in one colour (a window's background).
+    void fill(const QColor& color);
+    // The raster drawing rendered at `scale` device pixels per pixel: lines
+    // on the same pixels, text and curves at the finer resolution, instead
+    // of the 1x image blown up. The 1x image itself is untouched. Brought up
+    // to date on each call with the operations drawn since the last one.
+    const QImage& sharpImage(double scale);
+    // Operations kept for sharpImage: those not yet painted over entirely.
+    size_t keptOperations() const { return kept_.size(); }
+
 private:
+    // An operation of the raster drawing with what rendering it again needs.
+    struct Kept {
+        CanvasOp op;
+        QRect bounds;
+        QImage image;
+    };
+
     void record(CanvasOp::Kind kind, int x1, int y1, int x2 = 0, int y2 = 0,
                 const QString& text = QString(), int x3 = 0, int y3 = 0, int x4 = 0,
-                int y4 = 0);
+                int y4 = 0, QRect bounds = QRect(), const QImage& image = QImage());
+    void keep(CanvasOp&& op, QRect bounds, const QImage& image);
+    void renderKept(QPainter& p, const Kept& k, double scale);
     void rasterLine(int x0, int y0, int x1, int y1);
     void notify();
     template <typename Draw>
@@ -112,6 +133,12 @@ private:
     QImage* image_ = nullptr;
     QPainter* painter_ = nullptr;
     QPoint pos_;
+
+    std::vector<Kept> kept_;
+    QColor background_ = Qt::white;
+    QImage sharp_;
+    double sharpScale_ = 0;
+    size_t sharpDone_ = 0; // operations of kept_ already in sharp_
 };
 
 } // namespace platform

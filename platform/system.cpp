@@ -89,6 +89,15 @@ QSize screenSize()
     return QSize(1280, 1024);
 }
 
+QRect availableArea()
+{
+    if (screenOverride.isValid() && !screenOverride.isEmpty())
+        return QRect(QPoint(0, 0), screenOverride);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->availableGeometry();
+    return QRect(0, 0, 1280, 1024);
+}
+
 void setScreenSizeOverride(QSize size)
 {
     screenOverride = size;

@@ -2,6 +2,7 @@
 // The program's few contacts with the system beyond its window: message
 // boxes, the screen size, the random generator and the mouse cursor. Each
 // can be taken over by tests.
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -29,6 +30,9 @@ void setMessageHook(MessageHook hook);
 // Size of the screen the window is shown on; tests may pretend another.
 QSize screenSize();
 void setScreenSizeOverride(QSize size); // an empty size ends the override
+// The part of that screen windows may take (without panels); a pretended
+// screen has no panels.
+QRect availableArea();
 
 // Uniform real in [0, 1).
 long double random();

@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QPoint>("position");
         QTest::newRow("1280 x 1024") << QSize(1280, 1024) << false << QPoint(0, 0);
         QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true << QPoint(320, 14);
-        QTest::newRow("1024 x 768") << QSize(1024, 768) << true << QPoint(-128, -142);
         QTest::newRow("1280 x 1080") << QSize(1280, 1080) << true << QPoint(0, 14);
     }
     void screenSizes()
