@@ -208,10 +208,13 @@ static QString introduction()
         QStringLiteral("ERFORDERLICHE AUFLÖSUNG DES BILDSCHIRMS, DRUCKER"),
         QString(),
         QStringLiteral("Die Seiten des Programms sind für eine Bildschirm-Auflösung von  1280 x 1024 Bildpunkte  "
-                       "ausgelegt. Bei anderen Auflösungen wird nur ein Ausschnitt der Seiten dargestellt."),
+                       "ausgelegt. Auf einem kleineren Bildschirm wird das ganze Fenster passend verkleinert. Mit "
+                       "Strg + Plus, Strg + Minus und Strg + 0 stellen Sie die Größe jederzeit selbst ein; Alt + "
+                       "Pfeil rechts und Alt + Pfeil links blättern die Seiten um."),
         QStringLiteral("Ab der Lektion 5 zeichnen Sie selbst Bode-Diagramme. Ist ein Drucker für das Format DIN A4 "
                        "angeschlossen, druckt Ihnen das Programm dafür die passenden Diagramm-Formulare aus, in die "
-                       "Sie Ihre Lösungen maßstäblich eintragen können."),
+                       "Sie Ihre Lösungen maßstäblich eintragen können. Ist kein Drucker eingerichtet, wird das "
+                       "Blatt als PDF-Datei im Ordner \"Dokumente\" gespeichert."),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
