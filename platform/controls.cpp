@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
+#include <QValidator>
 #include <QTextOption>
 
 namespace platform {
@@ -125,6 +126,22 @@ Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(par
 {
     setObjectName(name);
     setGeometry(geometry);
+}
+
+namespace {
+class LengthValidator : public QValidator {
+public:
+    LengthValidator(int length, QObject* parent) : QValidator(parent), length_(length) {}
+    State validate(QString& text, int&) const override { return text.size() > length_ ? Invalid : Acceptable; }
+
+private:
+    int length_;
+};
+} // namespace
+
+void Edit::setMaxEntryLength(int length)
+{
+    setValidator(new LengthValidator(length, this));
 }
 
 void Edit::focusOutEvent(QFocusEvent* e)

@@ -77,6 +77,10 @@ public:
     // Returns true when the key was consumed.
     std::function<bool(int key)> onKeyPress;
     std::function<void()> onClick;
+    // The longest entry the field takes. Typing stops there, and a paste
+    // that would make the entry longer is refused whole: cutting it could
+    // turn a long number into another one.
+    void setMaxEntryLength(int length);
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;
