@@ -7,7 +7,7 @@
 
 // The page functions of each lesson, page 1 first. A page without a
 // function is not shown: the window keeps what it shows.
-static PageFunction page_function(int lesson, int page)
+PageFunction page_function(int lesson, int page)
 {
     static const std::array<std::array<PageFunction, 14>, 9> table = {{
         {},
@@ -46,8 +46,10 @@ void TForm1::show_page(int lesson, int page)
 {
     if (lesson < 1 || lesson > 8)
         return;
-    point_mode = line_mode = constant_mode = false;
+    // A page that is not there leaves the shown page working as it is,
+    // its exercise included.
     if (PageFunction f = page_function(lesson, page)) {
+        point_mode = line_mode = constant_mode = false;
         leave_page();
         f();
     }

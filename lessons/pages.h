@@ -4,6 +4,10 @@
 
 using PageFunction = void (*)();
 
+// The function of page `page` of lesson `lesson` (1..8), or nullptr where
+// the lesson has no such page (yet).
+PageFunction page_function(int lesson, int page);
+
 // Lesson 2: introduction to the Bode diagram.
 void page_02_01();
 void page_02_02();
