@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
-#include <QValidator>
 #include <QTextOption>
+#include <QValidator>
 
 namespace platform {
 
