@@ -4,7 +4,7 @@ JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 RUN_PKGS  := cmake make g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2
-TEST_PKGS := $(RUN_PKGS) xvfb xauth
+TEST_PKGS := $(RUN_PKGS) xvfb xauth poppler-utils
 FUZZ_PKGS := $(RUN_PKGS) clang libfuzzer-14-dev
 
 # The tests again, built with the address and undefined-behaviour
