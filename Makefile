@@ -4,13 +4,27 @@ JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 RUN_PKGS  := cmake make g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2
-TEST_PKGS := $(RUN_PKGS) desktop-file-utils appstream
+TEST_PKGS := $(RUN_PKGS) desktop-file-utils appstream poppler-utils
 DEB_PKGS  := $(RUN_PKGS) dpkg-dev file
+FUZZ_PKGS := $(RUN_PKGS) clang libfuzzer-14-dev
 
 # `make install PREFIX=/usr DESTDIR=/tmp/stage` installs below /tmp/stage/usr.
 PREFIX ?= /usr/local
 
-.PHONY: run test bench build install deb deps deps-test deps-deb clean
+# The tests again, built with the address and undefined-behaviour
+# sanitizers in a folder of their own; any report fails the run.
+ASAN_BUILD ?= build-asan
+SANITIZE  := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+# Leaks count too; none needs to be suppressed, not even in Qt or fontconfig.
+ASAN_ENV  := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+# libFuzzer on number reading and writing, for FUZZ_TIME seconds; what it
+# finds is left in $(FUZZ_BUILD) as crash-* files.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 180
+
+.PHONY: run test sanitize fuzz bench build install deb deps deps-test deps-deb deps-fuzz clean
 
 run: deps
 	$(MAKE) --no-print-directory build TARGET=falkorin
@@ -19,6 +33,19 @@ run: deps
 test: deps-test
 	$(MAKE) --no-print-directory build TARGET=falkorin_tests
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps-test
+	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" >/dev/null
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target falkorin_tests
+	cd $(ASAN_BUILD) && $(ASAN_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps-fuzz
+	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DFALKORIN_FUZZ=ON >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_numfmt
+	mkdir -p $(FUZZ_BUILD)/corpus
+	cd $(FUZZ_BUILD) && ./fuzz_numfmt -max_total_time=$(FUZZ_TIME) -dict=../fuzz/numfmt.dict -print_final_stats=1 corpus
 
 bench: deps
 	$(MAKE) --no-print-directory build TARGET="falkorin-bench falkorin-bare"
@@ -49,5 +76,8 @@ deps-test:
 deps-deb:
 	@./tools/install-deps.sh $(DEB_PKGS)
 
+deps-fuzz:
+	@./tools/install-deps.sh $(FUZZ_PKGS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -121,6 +121,7 @@ void TForm1::connect_handlers()
     for (platform::Edit* e : {E_freq, E_wert}) {
         e->onExit = [this, e] { E_Exit(e); };
         e->onKeyPress = [this, e](int key) { return E_KeyPress(e, key); };
+        e->setMaxEntryLength(max_entry_length);
     }
     E_freq->onClick = [this] { E_freq_click(); };
     E_wert->onClick = [this] { E_wert_click(); };

@@ -127,6 +127,12 @@ public:
     void show_statistics();
 
     // Numeric input fields.
+    // The longest entry a field takes: room for any number a student would
+    // write out, while a pasted page of text stays out.
+    static constexpr int max_entry_length = 100;
+    // How much of a wrong entry a message quotes, so that the box always
+    // fits the screen.
+    static constexpr int max_quoted_length = 40;
     void E_Exit(platform::Edit* field);
     bool E_KeyPress(platform::Edit* field, int key);
     void E_freq_click();

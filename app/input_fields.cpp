@@ -27,9 +27,24 @@ public:
 
 enum class Reading { Number, Nothing, Rejected, LeftExercise };
 
-void report(platform::Edit* field, const QString& text)
+// The entry as a message quotes it: at most max_quoted_length characters,
+// and line breaks and other control characters shown as blanks, so that
+// the box keeps its lines.
+QString quoted(const QString& text)
 {
-    platform::showMessage(platform::MessageType::Error, QStringLiteral("Ihre Eingabe   ") + text);
+    QString q = text.left(TForm1::max_quoted_length);
+    for (QChar& c : q)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    if (text.size() > TForm1::max_quoted_length)
+        q += QStringLiteral("...");
+    return q;
+}
+
+// `rest` follows the quoted entry in the message.
+void report(platform::Edit* field, const QString& text, const QString& rest)
+{
+    platform::showMessage(platform::MessageType::Error, QStringLiteral("Ihre Eingabe   ") + quoted(text) + rest);
     // The closed box hands the keyboard back to the window, also where no
     // window manager does it.
     Form1->activateWindow();
@@ -57,8 +72,9 @@ Reading read_field(platform::Edit* field, QString& text, long double& value)
     while (text.size() > 1 && text.at(0) == QLatin1Char(' '))
         text.remove(0, 1);
     text.replace(QLatin1Char(','), QLatin1Char('.'));
-    // An empty field, or one of blanks only, holds no answer yet.
-    if (text.trimmed().isEmpty())
+    // An empty field, or one of blanks only, holds no answer yet. Other
+    // white space (a pasted line break) is no blank: it is reported.
+    if (text == QLatin1String(" "))
         return Reading::Nothing;
     switch (numfmt::parse(text, value)) {
     case numfmt::ParseResult::Ok:
@@ -68,12 +84,12 @@ Reading read_field(platform::Edit* field, QString& text, long double& value)
     case numfmt::ParseResult::Empty:
         return Reading::Nothing;
     case numfmt::ParseResult::OutOfRange:
-        report(field, text + QStringLiteral("\rist keine zulässige Zahl !"));
+        report(field, text, QStringLiteral("\rist keine zulässige Zahl !"));
         return Reading::Rejected;
     case numfmt::ParseResult::Invalid:
         break;
     }
-    report(field, text + QStringLiteral("\renthält unzulässige Zeichen !"));
+    report(field, text, QStringLiteral("\renthält unzulässige Zeichen !"));
     return Reading::Rejected;
 }
 
@@ -230,11 +246,11 @@ void TForm1::check_freq_field(platform::Edit* field)
                                       : v >= 9.99L && v <= 100.1L;
         if (!valid) {
             freq_ok = false;
-            report(field, point_mode ? text + outside_point_range + QStringLiteral("\r") +
-                                           numfmt::sci(chart.fmin, 4) + QStringLiteral(" <= Frequenz <= ") +
-                                           numfmt::sci(chart.fmax, 4)
-                                     : text + outside_line_range + QStringLiteral("\r") + fixed(10, 2) +
-                                           QStringLiteral(" <= f end / f anf <= ") + fixed(100, 2));
+            report(field, text,
+                   point_mode ? outside_point_range + QStringLiteral("\r") + numfmt::sci(chart.fmin, 4) +
+                                    QStringLiteral(" <= Frequenz <= ") + numfmt::sci(chart.fmax, 4)
+                              : outside_line_range + QStringLiteral("\r") + fixed(10, 2) +
+                                    QStringLiteral(" <= f end / f anf <= ") + fixed(100, 2));
             return false;
         }
         freq_ok = true;
@@ -256,8 +272,9 @@ void TForm1::check_value_field(platform::Edit* field)
             return true;
         if (v < range->low || v > range->high) {
             value_ok = false;
-            report(field, text + (point_mode ? outside_point_range : outside_line_range) + QStringLiteral("\r") +
-                              range->low_text + range->unit + range->high_text);
+            report(field, text,
+                   (point_mode ? outside_point_range : outside_line_range) + QStringLiteral("\r") +
+                       range->low_text + range->unit + range->high_text);
             return false;
         }
         value_ok = true;

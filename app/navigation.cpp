@@ -81,8 +81,10 @@ void TForm1::show_page(int lesson, int page)
 {
     if (lesson < 1 || lesson > 8)
         return;
-    point_mode = line_mode = constant_mode = false;
+    // A page that is not there leaves the shown page working as it is,
+    // its exercise included.
     if (PageFunction f = page_function(lesson, page)) {
+        point_mode = line_mode = constant_mode = false;
         leave_page();
         f();
     }

@@ -4,7 +4,8 @@
 
 using PageFunction = void (*)();
 
-// The page function of a page of a lesson, or nullptr where there is none.
+// The function of page `page` of lesson `lesson` (1..8), or nullptr where
+// the lesson has no such page (yet).
 PageFunction page_function(int lesson, int page);
 
 // Lesson 1: conventions and mathematical basics.

@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextOption>
 #include <cmath>
+#include <QValidator>
 
 namespace platform {
 
@@ -207,6 +208,22 @@ Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(par
         "QLineEdit { background: white; color: black; border: 2px inset rgb(160, 160, 160);"
         " selection-background-color: rgb(0, 120, 215); selection-color: white; }"
         "QLineEdit:disabled { background: rgb(212, 208, 200); color: rgb(128, 128, 128); }"));
+}
+
+namespace {
+class LengthValidator : public QValidator {
+public:
+    LengthValidator(int length, QObject* parent) : QValidator(parent), length_(length) {}
+    State validate(QString& text, int&) const override { return text.size() > length_ ? Invalid : Acceptable; }
+
+private:
+    int length_;
+};
+} // namespace
+
+void Edit::setMaxEntryLength(int length)
+{
+    setValidator(new LengthValidator(length, this));
 }
 
 void Edit::focusOutEvent(QFocusEvent* e)

@@ -102,6 +102,10 @@ public:
     std::function<void()> onClick;
     // The selection stays (and shows) when the field loses the focus.
     void setKeepSelection(bool keep) { keepSelection_ = keep; }
+    // The longest entry the field takes. Typing stops there, and a paste
+    // that would make the entry longer is refused whole: cutting it could
+    // turn a long number into another one.
+    void setMaxEntryLength(int length);
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;

@@ -2,14 +2,17 @@
 
 #include "platform/system.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTransform>
 
@@ -65,13 +68,29 @@ void setPrintersIgnored(bool ignored)
     printersIgnored = ignored;
 }
 
+// The PDF file is written only when the sheet is complete, through a save
+// file: a failed or partial write (a full disk) leaves no file behind, and
+// the student is told instead of being sent to a sheet that cannot be read.
+static bool writeSheetFile(QSaveFile& file, const QByteArray& data)
+{
+    const bool written = file.write(data) == data.size() && file.flush() && file.error() == QFileDevice::NoError;
+    if (!written)
+        file.cancelWriting();
+    return file.commit() && written;
+}
+
 struct PrintJob::Private {
     QString name;
     Canvas* canvas = nullptr;
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
     Canvas sheet;
-    QString pdfPath; // set when the sheet goes to a PDF file
+    // Without a printer: the file, opened at the start, and the sheet, drawn
+    // into memory until it is complete.
+    QString pdfPath;
+    std::unique_ptr<QSaveFile> pdfFile;
+    QBuffer pdfData;
+    std::unique_ptr<QPdfWriter> pdf;
 };
 
 PrintJob::PrintJob(const QString& name) : d(std::make_unique<Private>())
@@ -91,22 +110,32 @@ bool PrintJob::begin()
         d->canvas = sheetHook(d->name);
     } else {
         const QPrinterInfo info = printersIgnored ? QPrinterInfo() : QPrinterInfo::defaultPrinter();
+        QPagedPaintDevice* device = nullptr;
         if (info.isNull()) {
             d->pdfPath = freePdfPath(d->name);
-            d->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            d->printer->setOutputFormat(QPrinter::PdfFormat);
-            d->printer->setOutputFileName(d->pdfPath);
-            d->printer->setPageMargins(QMarginsF(pdfMarginMm, pdfMarginMm, pdfMarginMm, pdfMarginMm),
-                                       QPageLayout::Millimeter);
+            d->pdfFile = std::make_unique<QSaveFile>(d->pdfPath);
+            if (!d->pdfFile->open(QIODevice::WriteOnly)) {
+                pdfFailed(d->pdfPath);
+                return false;
+            }
+            d->pdfData.open(QIODevice::WriteOnly);
+            d->pdf = std::make_unique<QPdfWriter>(&d->pdfData);
+            d->pdf->setTitle(d->name);
+            d->pdf->setCreator(QStringLiteral("FALKORIN"));
+            d->pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                              QMarginsF(pdfMarginMm, pdfMarginMm, pdfMarginMm, pdfMarginMm),
+                                              QPageLayout::Millimeter));
+            device = d->pdf.get();
         } else {
             d->printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+            d->printer->setDocName(d->name);
+            d->printer->setCreator(QStringLiteral("FALKORIN"));
+            d->printer->setPageSize(QPageSize(QPageSize::A4));
+            d->printer->setPageOrientation(QPageLayout::Portrait);
+            device = d->printer.get();
         }
-        d->printer->setDocName(d->name);
-        d->printer->setCreator(QStringLiteral("FALKORIN"));
-        d->printer->setPageSize(QPageSize(QPageSize::A4));
-        d->printer->setPageOrientation(QPageLayout::Portrait);
 
-        if (!d->painter.begin(d->printer.get())) {
+        if (!d->painter.begin(device)) {
             if (d->pdfPath.isEmpty())
                 printerFailed(info.printerName());
             else
@@ -115,9 +144,8 @@ bool PrintJob::begin()
         }
         // Sheet units of 0.1 mm; Qt's y axis already points downwards and
         // its origin is the top-left corner of the printable area.
-        d->painter.setWorldTransform(
-            QTransform::fromScale(d->printer->logicalDpiX() / double(sheetUnitsPerInch),
-                                  d->printer->logicalDpiY() / double(sheetUnitsPerInch)));
+        d->painter.setWorldTransform(QTransform::fromScale(device->logicalDpiX() / double(sheetUnitsPerInch),
+                                                           device->logicalDpiY() / double(sheetUnitsPerInch)));
         d->sheet = Canvas(&d->painter);
         d->canvas = &d->sheet;
     }
@@ -139,14 +167,13 @@ bool PrintJob::end()
     if (!d->painter.isActive())
         return true; // a test's sheet
     const bool ended = d->painter.end();
-    const bool failed = !ended || d->printer->printerState() == QPrinter::Error;
     if (d->pdfPath.isEmpty()) {
+        const bool failed = !ended || d->printer->printerState() == QPrinter::Error;
         if (failed)
             printerFailed(d->printer->printerName());
         return !failed;
     }
-    if (failed || QFileInfo(d->pdfPath).size() == 0) {
-        QFile::remove(d->pdfPath);
+    if (!ended || d->pdfData.data().isEmpty() || !writeSheetFile(*d->pdfFile, d->pdfData.data())) {
         pdfFailed(d->pdfPath);
         return false;
     }

@@ -39,8 +39,9 @@ public:
     bool begin();
     // The sheet's canvas, valid from a successful begin() to end().
     Canvas& canvas();
-    // Finishes the page: the printer prints it, a PDF file is closed and
-    // announced in an information box; failures are shown in an error box.
+    // Finishes the page: the printer prints it, a PDF file is written (whole
+    // or, on a failed write such as a full disk, not at all) and announced
+    // in an information box; failures are shown in an error box.
     // True when the sheet was printed or saved.
     bool end();
 

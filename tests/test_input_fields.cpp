@@ -4,6 +4,8 @@
 
 #include "platform/numfmt.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLocale>
 
 using namespace testutil;
@@ -55,6 +57,15 @@ void type(platform::Edit* field, const QString& text)
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, text);
+}
+
+// Pastes a text into a field that has the focus, replacing its entry.
+void paste(platform::Edit* field, const QString& text)
+{
+    QVERIFY(field->hasFocus());
+    QGuiApplication::clipboard()->setText(text);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 void enter(QWidget* w)
@@ -231,6 +242,44 @@ private slots:
         enter(w->E_freq);
         QCOMPARE(int(messages().size()), 1);
         QVERIFY(messages()[0].text.endsWith("\r1,0000E-003 <= Frequenz <= 1,0000E+003"));
+    }
+
+    // Pasted entries: only the number itself may stand in the field, a
+    // field takes no more than its limit and a message quotes only the
+    // beginning of a long entry, on one line.
+    void pastedEntries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("field"); // the field's text after the paste
+        QTest::addColumn<QString>("message");
+        const QString invalid = "\renthält unzulässige Zeichen !";
+        const QString digits40 = QString(40, '1');
+        QTest::newRow("trailing line break") << "5\n" << "5\n" << "Ihre Eingabe   5 " + invalid;
+        QTest::newRow("trailing CR LF") << "5\r\n" << "5\r\n" << "Ihre Eingabe   5  " + invalid;
+        QTest::newRow("line break only") << "\n" << "\n" << "Ihre Eingabe    " + invalid;
+        QTest::newRow("tab after the number") << "5\t" << "5\t" << "Ihre Eingabe   5 " + invalid;
+        QTest::newRow("as long as the field takes")
+            << digits40 + QString(60, 'x') << digits40 + QString(60, 'x') << "Ihre Eingabe   " + digits40 + "..." + invalid;
+        QTest::newRow("longer than the field takes") << QString(10000, '1') << "" << "";
+        QTest::newRow("one over the limit") << QString(101, '1') << "" << "";
+    }
+    void pastedEntries()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, field);
+        QFETCH(QString, message);
+        auto w = pointTask(1);
+        paste(w->E_freq, entry);
+        QCOMPARE(w->E_freq->text(), field);
+        enter(w->E_freq);
+        QVERIFY(!freq_ok);
+        QCOMPARE(double(stored_freq), 0.0);
+        if (message.isEmpty()) {
+            QVERIFY(messages().empty());
+        } else {
+            QCOMPARE(int(messages().size()), 1);
+            QCOMPARE(messages()[0].text, message);
+        }
     }
 
     void emptyAndBlankEntriesAreNoAnswer()

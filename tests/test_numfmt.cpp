@@ -1,8 +1,10 @@
 // Number formatting and parsing, with point and comma locales.
 #include "platform/numfmt.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
+#include <limits>
 
 class TestNumfmt : public QObject {
     Q_OBJECT
@@ -85,6 +87,13 @@ private slots:
         QTest::newRow("exponent only") << "E5" << int(R::Invalid) << 0.0;
         QTest::newRow("comma not replaced") << "0,5" << int(R::Invalid) << 0.0;
         QTest::newRow("exponent too large") << "1E99999" << int(R::OutOfRange) << 0.0;
+        QTest::newRow("trailing line break") << "5\n" << int(R::Invalid) << 0.0;
+        QTest::newRow("trailing CR") << "5\r" << int(R::Invalid) << 0.0;
+        QTest::newRow("leading line break") << "\n5" << int(R::Invalid) << 0.0;
+        QTest::newRow("exponent then line break") << "5e2\n" << int(R::Invalid) << 0.0;
+        QTest::newRow("trailing blank") << "5 " << int(R::Invalid) << 0.0;
+        QTest::newRow("sign without exponent digits") << "5e+" << int(R::Invalid) << 0.0;
+        QTest::newRow("Arabic-Indic digit") << QString::fromUtf8("\xd9\xa5") << int(R::Invalid) << 0.0;
     }
     void parse()
     {
@@ -95,6 +104,42 @@ private slots:
         QCOMPARE(int(numfmt::parse(text, v)), result);
         if (result == int(numfmt::ParseResult::Ok))
             QVERIFY(qAbs(double(v) - value) < 1e-12);
+    }
+
+    // The check of the text takes a time that grows with its length only:
+    // long digit runs that end well or badly are both read at once.
+    void longDigitRunsAreReadQuickly()
+    {
+        const QString digits(32766, '1');
+        QElapsedTimer timer;
+        timer.start();
+        long double v = 0;
+        QCOMPARE(numfmt::parse(digits + "x", v), numfmt::ParseResult::Invalid);
+        QCOMPARE(numfmt::parse(digits + ".5e", v), numfmt::ParseResult::Invalid);
+        QCOMPARE(numfmt::parse("0." + digits, v), numfmt::ParseResult::Ok);
+        QVERIFY2(timer.elapsed() < 150, qPrintable(QString("%1 ms").arg(timer.elapsed())));
+    }
+
+    // Any number of decimals and any magnitude are written in full.
+    void longTextsAreWrittenInFull()
+    {
+        QCOMPARE(numfmt::sci(1.5L, 150), "1.5" + QString(149, '0') + "E+000");
+        QCOMPARE(numfmt::sci(-0.375L, 121), "-3.75" + QString(119, '0') + "E-001");
+        QCOMPARE(numfmt::sci(0.5L, 20000), "5." + QString(20000, '0') + "E-001");
+        QCOMPARE(numfmt::fixed(0.5L, 20000), "0.5" + QString(19999, '0'));
+        QCOMPARE(numfmt::fixed(1.0L, -3), QString("1"));
+        QCOMPARE(numfmt::fixed(-7.0L, 2, 200), QString(195, ' ') + "-7.00");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(numfmt::sci(1.0L, 130), "1," + QString(130, '0') + "E+000");
+        QLocale::setDefault(QLocale::c());
+        // The exact decimal expansion reads back as the same value.
+        for (long double v : {1e120L, 1e200L, -3.7e1000L, std::numeric_limits<long double>::max()}) {
+            const QString text = numfmt::fixed(v, 2);
+            QVERIFY(text.endsWith(".00"));
+            long double back = 0;
+            QCOMPARE(numfmt::parse(text, back), numfmt::ParseResult::Ok);
+            QVERIFY(back == v);
+        }
     }
 
     // The C library follows LC_NUMERIC; a comma locale there must not leak in.

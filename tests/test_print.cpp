@@ -17,6 +17,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace testutil;
 using platform::CanvasOp;
@@ -158,6 +160,33 @@ QList<double> runCentres(const QList<int>& counts, int threshold)
     }
     return centres;
 }
+
+// Limits the size of the files this process writes, as a nearly full disk
+// would, until the end of the scope. The signal the system sends for a
+// write beyond the limit is ignored, so that the write fails instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = rlim_t(bytes);
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            qFatal("the file size limit cannot be set");
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousSignal_)(int) = nullptr;
+};
 
 } // namespace
 
@@ -612,7 +641,6 @@ private slots:
         const QString missing = home.filePath("nowhere/at/all");
         qputenv("HOME", QFile::encodeName(missing));
         auto w = newWindow();
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         printPage(*w, "6", "06_02", "1", ranges_06_02);
         qputenv("HOME", realHome);
         QCOMPARE(int(messages().size()), 1);
@@ -620,6 +648,44 @@ private slots:
         QVERIFY(messages()[0].text.startsWith("Das Diagrammblatt konnte nicht als PDF-Datei gespeichert werden:"));
         QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(missing)));
         QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // A nearly full disk takes only the first bytes of the sheet: the
+    // process's file size limit makes every write beyond them fail as a full
+    // file system does. No cut sheet may be left or announced.
+    void sheetCutOffByAFullDiskIsReported_data()
+    {
+        QTest::addColumn<qint64>("room"); // bytes that fit; negative: that many less than the sheet
+        QTest::newRow("no room at all") << qint64(0);
+        QTest::newRow("room for the beginning") << qint64(4096);
+        QTest::newRow("all but the last byte") << qint64(-1);
+    }
+    void sheetCutOffByAFullDiskIsReported()
+    {
+        QFETCH(qint64, room);
+        platform::setSheetHook(nullptr);
+        auto w = newWindow();
+        const QString pdf = QDir(documents()).filePath("FALKORIN-Diagrammblatt-06_02.pdf");
+        if (room < 0) {
+            printPage(*w, "6", "06_02", "1", ranges_06_02);
+            room += QFileInfo(pdf).size();
+            QVERIFY(QFile::remove(pdf));
+            messages().clear();
+        }
+        {
+            const FileSizeLimit full(room);
+            printPage(*w, "6", "06_02", "1", ranges_06_02);
+        }
+        QCOMPARE(int(messages().size()), 1);
+        QCOMPARE(messages()[0].type, platform::MessageType::Error);
+        QCOMPARE(messages()[0].text, "Das Diagrammblatt konnte nicht als PDF-Datei gespeichert werden:\r\r" +
+                                         QDir::toNativeSeparators(pdf));
+        QCOMPARE(QDir(documents()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        // With room again the sheet is saved under the name it was meant to have.
+        printPage(*w, "6", "06_02", "1", ranges_06_02);
+        QCOMPARE(messages().back().type, platform::MessageType::Information);
+        QCOMPARE(pdfFiles(documents()), QStringList({"FALKORIN-Diagrammblatt-06_02.pdf"}));
     }
 
     void pdfSheetIsToScale()
