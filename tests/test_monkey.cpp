@@ -46,13 +46,19 @@ struct PageLook {
     QString modes;
 };
 
-// Every page the dispatcher knows, each opened in a window of its own, and
-// the introductory page.
+// Every page the dispatcher knows, each opened in a window of its own, the
+// introductory page and the student's own example.
 std::map<QString, PageLook> knownPages()
 {
     std::map<QString, PageLook> pages;
     {
         auto w = newWindow();
+        pages[page_id] = {panels(*w), modes()};
+    }
+    {
+        // The student's own example, opened from the introduction.
+        auto w = newWindow();
+        w->B_eigenClick();
         pages[page_id] = {panels(*w), modes()};
     }
     for (int lesson = 1; lesson <= 8; ++lesson)
