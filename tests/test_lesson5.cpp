@@ -183,7 +183,8 @@ private slots:
         auto w = goToPage(3);
         const CanvasOp* blue4 = nullptr;
         const CanvasOp* green3 = nullptr;
-        for (const auto& op : ops(*w, CanvasOp::TextOut)) {
+        const auto texts = ops(*w, CanvasOp::TextOut);
+        for (const auto& op : texts) {
             if (op.text == "Punkt 4")
                 blue4 = &op;
             if (op.text == "Punkt 3" && op.font.color == green)
