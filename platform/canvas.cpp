@@ -184,9 +184,12 @@ void Canvas::rasterLine(int x0, int y0, int x1, int y1)
 {
     const QRgb rgb = pen.color.rgb();
     const int w = image_->width(), h = image_->height();
+    // One detach for the whole line: scanLine() checks for sharing each time.
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
     linePixels(x0, y0, x1, y1, pen.style, [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < w && y < h)
-            reinterpret_cast<QRgb*>(image_->scanLine(y))[x] = rgb;
+            reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
     });
 }
 

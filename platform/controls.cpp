@@ -12,7 +12,9 @@
 #include <QTextCursor>
 #include <QTextOption>
 #include <cmath>
+#include <QPainter>
 #include <QValidator>
+#include <qdrawutil.h>
 
 namespace platform {
 
@@ -115,6 +117,7 @@ void Memo::setText(const QString& text)
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(t);
+    shrunk_ = false; // the new text has the memo's font throughout
     fittedWidth_ = -1;
     fitLines();
 }
@@ -143,25 +146,37 @@ void Memo::fitLines()
     fitting_ = true;
     fittedWidth_ = lineWidth();
     const QFont base = font();
+    const QFontMetrics baseMetrics(base);
     const int available = fittedWidth_;
+    bool shrunk = false;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
         QString shown = b.text();
         while (!shown.isEmpty() && shown.back().isSpace())
             shown.chop(1);
         QFont f = base;
-        if (!shown.isEmpty() && keepsLayout(shown)) {
+        // Most lines fit as they are; only those that do not are measured
+        // again in smaller fonts.
+        if (!shown.isEmpty() && baseMetrics.horizontalAdvance(shown) > available && keepsLayout(shown)) {
             int pixels = QFontInfo(base).pixelSize();
             while (pixels > 4 && QFontMetrics(f).horizontalAdvance(shown) > available) {
                 --pixels;
                 f.setPixelSize(pixels);
             }
         }
-        QTextCursor c(b);
-        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        QTextCharFormat format;
-        format.setFont(f, QTextCharFormat::FontPropertiesAll);
-        c.setCharFormat(format);
+        // A fresh text has the memo's font throughout; a line needs its own
+        // format only when it is shrunk now or was shrunk before.
+        if (f != base || shrunk_) {
+            QTextCursor c(b);
+            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            QTextCharFormat format; // empty: the memo's own font
+            if (f != base) {
+                format.setFont(f, QTextCharFormat::FontPropertiesAll);
+                shrunk = true;
+            }
+            c.setCharFormat(format);
+        }
     }
+    shrunk_ = shrunk;
     fitting_ = false;
 }
 
@@ -203,11 +218,26 @@ Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(par
 {
     setObjectName(name);
     setGeometry(geometry);
-    // A white, sunken field on the coloured panel; grey while it takes no input.
-    setStyleSheet(QStringLiteral(
-        "QLineEdit { background: white; color: black; border: 2px inset rgb(160, 160, 160);"
-        " selection-background-color: rgb(0, 120, 215); selection-color: white; }"
-        "QLineEdit:disabled { background: rgb(212, 208, 200); color: rgb(128, 128, 128); }"));
+    // A white field on the coloured panel, grey while it takes no input; its
+    // selection shows also when another control has the focus.
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Base, Qt::white);
+        p.setColor(group, QPalette::Text, Qt::black);
+        p.setColor(group, QPalette::Highlight, QColor(0, 120, 215));
+        p.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    p.setColor(QPalette::Disabled, QPalette::Base, QColor(212, 208, 200));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    setPalette(p);
+}
+
+void Edit::paintEvent(QPaintEvent* e)
+{
+    QLineEdit::paintEvent(e);
+    // The sunken two-pixel bevel of a classic edit field over the thin frame.
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
 namespace {

@@ -78,6 +78,7 @@ private:
     void fitLines();
     bool keepAllLines_ = false;
     bool fitting_ = false;
+    bool shrunk_ = false; // some line has a smaller font of its own
     int fittedWidth_ = -1;
 };
 
@@ -110,6 +111,7 @@ public:
 protected:
     void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
