@@ -124,7 +124,12 @@ void Memo::setText(const QString& text)
 
 bool Memo::keepsLayout(const QString& line) const
 {
-    if (keepAllLines_ || QFontInfo(font()).fixedPitch())
+    return keepsLayout(line, QFontInfo(font()).fixedPitch());
+}
+
+bool Memo::keepsLayout(const QString& line, bool fixedPitch) const
+{
+    if (keepAllLines_ || fixedPitch)
         return true;
     const QString t = line.trimmed();
     if (t.size() >= 10 && t.count(QLatin1Char('-')) == t.size())
@@ -147,6 +152,7 @@ void Memo::fitLines()
     fittedWidth_ = lineWidth();
     const QFont base = font();
     const QFontMetrics baseMetrics(base);
+    const bool fixedPitch = QFontInfo(base).fixedPitch();
     const int available = fittedWidth_;
     bool shrunk = false;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
@@ -154,9 +160,9 @@ void Memo::fitLines()
         while (!shown.isEmpty() && shown.back().isSpace())
             shown.chop(1);
         QFont f = base;
-        // Most lines fit as they are; only those that do not are measured
-        // again in smaller fonts.
-        if (!shown.isEmpty() && baseMetrics.horizontalAdvance(shown) > available && keepsLayout(shown)) {
+        // Prose is not measured at all (shaping long lines is the costly
+        // part); most other lines fit as they are.
+        if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && baseMetrics.horizontalAdvance(shown) > available) {
             int pixels = QFontInfo(base).pixelSize();
             while (pixels > 4 && QFontMetrics(f).horizontalAdvance(shown) > available) {
                 --pixels;

@@ -75,6 +75,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    bool keepsLayout(const QString& line, bool fixedPitch) const;
     void fitLines();
     bool keepAllLines_ = false;
     bool fitting_ = false;
