@@ -39,12 +39,6 @@ void show_text_page(int memo_height, const QStringList& lines)
 }
 
 // "Abschnitt" or, on the pages that cover two sections, "Abschnitte".
-QString task_title(const QString& sections = QStringLiteral("Abschnitt"), const QString& part = QString())
-{
-    return QStringLiteral("Aufgaben zur ") + page_lesson + QStringLiteral(". Lektion ,  ") + sections +
-           QLatin1Char(' ') + page_section + part;
-}
-
 QString task_text(int n, const QStringList& lines)
 {
     return QString::number(n) + QStringLiteral(". Aufgabe: ") + crlf + crlf + memo_text(lines);

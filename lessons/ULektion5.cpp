@@ -266,9 +266,7 @@ void page_05_07()
     f->B_pruef->setText(QStringLiteral("Kontrolle der Eingabe"));
     f->M_text->setHeight(926);
     f->M_text->show();
-    f->draw_page_frame(QStringLiteral("Aufgaben zur ") + page_lesson + QStringLiteral(". Lektion ,  Abschnitte ") +
-                           page_section,
-                       date);
+    f->draw_page_frame(task_title(QStringLiteral("Abschnitte")), date);
     set_memo_text({
         QString(),
         QStringLiteral("KONSTANTE VON I- UND D-GLIEDERN"),

@@ -15,8 +15,6 @@ namespace {
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
 
-const QString choose = QStringLiteral("Lösung wählen");
-
 void begin_page(const char* section, const char* id)
 {
     set_page_state(QStringLiteral("5"), QString::fromLatin1(section), QString::fromLatin1(id));
@@ -25,8 +23,7 @@ void begin_page(const char* section, const char* id)
 // The chart and the task panel; the page's example follows.
 void show_task_page(const ChartSettings& range, bool phase, const char* date, QuestionPage page)
 {
-    page.title = QStringLiteral("Aufgaben zur ") + page_lesson + QStringLiteral(". Lektion ,  Abschnitt ") +
-                 page_section;
+    page.title = task_title();
     page.date = QString::fromLatin1(date);
     show_example_task_page(range, phase, page);
 }
@@ -91,23 +88,23 @@ void page_05_02()
                        "2.1544 => 6.6667 dB größer sein: K5 = 30 dB => 31.623"),
     };
     page.options = {
-        QStringList{choose, QStringLiteral("K1 = 25;  wx_1 = 4/sec"), QStringLiteral("K1 = 17.783; wx_1 = 4"),
+        QStringList{choose_solution, QStringLiteral("K1 = 25;  wx_1 = 4/sec"), QStringLiteral("K1 = 17.783; wx_1 = 4"),
                     QStringLiteral("K1 = -17.783; wx_1 = 4"), QStringLiteral("K1 = -17.783; wx_1 = 4/sec"),
                     QStringLiteral("K1 = 17.783; wx_1 = 4"), QStringLiteral("K1 = -25; wx_1 = 4/sec"),
                     QStringLiteral("K1 = -17.783; wx_1 = 3")},
-        QStringList{choose, QStringLiteral("K2 = -20;  fx_2 = 150"), QStringLiteral("K2 = 0.1; fx_2 = 150"),
+        QStringList{choose_solution, QStringLiteral("K2 = -20;  fx_2 = 150"), QStringLiteral("K2 = 0.1; fx_2 = 150"),
                     QStringLiteral("K2 = -0.1; fx_2 = 15"), QStringLiteral("K2 = 0.1; fx_2 = 15 Hz"),
                     QStringLiteral("K2 = 0.1; fx_2 = 15/sec"), QStringLiteral("K2 = 20; wx_2 = 15/sec"),
                     QStringLiteral("K2 = 0.1; fx_2 = 15")},
-        QStringList{choose, QStringLiteral("K3 = 40;  wx_3 = 500/sec"), QStringLiteral("K3 = 100; wx_3 = 500"),
+        QStringList{choose_solution, QStringLiteral("K3 = 40;  wx_3 = 500/sec"), QStringLiteral("K3 = 100; wx_3 = 500"),
                     QStringLiteral("K3 = 40; fx_3 = 50"), QStringLiteral("K3 = 100; wx_3 = 50/sec"),
                     QStringLiteral("K3 = 1; wx_3 = 500"), QStringLiteral("K3 = 10; wx_3 = 500/sec"),
                     QStringLiteral("K3 = 10; fx_3 = 500 Hz")},
-        QStringList{choose, QStringLiteral("K4 = 200;  fx_4 = 10"), QStringLiteral("K4 = 10; fx_4 = 200"),
+        QStringList{choose_solution, QStringLiteral("K4 = 200;  fx_4 = 10"), QStringLiteral("K4 = 10; fx_4 = 200"),
                     QStringLiteral("K4 = 100; fx_4 = 200"), QStringLiteral("K4 = 100; fx_4 = 50/sec"),
                     QStringLiteral("K4 = 50; fx_4 = 200"), QStringLiteral("K4 = 50; fx_4 = 200/sec"),
                     QStringLiteral("K4 = 50; fx_4 = 200 Hz")},
-        QStringList{choose, QStringLiteral("K5 = 14.677;  wx_5 = 2.1544"),
+        QStringList{choose_solution, QStringLiteral("K5 = 14.677;  wx_5 = 2.1544"),
                     QStringLiteral("K5 = 30 dB; wx_5 = 1/sec"), QStringLiteral("K5 = 31.623; fx_5 = 1 Hz"),
                     QStringLiteral("K5 = 30; wx_5 = 1/sec"), QStringLiteral("K5 = 31.626 dB; wx_5 = 1"),
                     QStringLiteral("K5 = 31.623; wx_5 = 1"), QStringLiteral("K5 = 3.1623E-2; wx_5 = 1")},
@@ -157,18 +154,18 @@ void page_05_04()
                        "w1 = 2E3; w3 = 0.05; |G| = 1 = K1/w1 = K3/w3 ; K1/K3 = w1/w3 = 4E4"),
     };
     page.options = {
-        QStringList{choose, QStringLiteral("G ( jw ) = j K · w"), QStringLiteral("G ( jw ) =  K · w"),
+        QStringList{choose_solution, QStringLiteral("G ( jw ) = j K · w"), QStringLiteral("G ( jw ) =  K · w"),
                     QStringLiteral("G ( w ) = K · w"), QStringLiteral("G ( s ) = K · s"),
                     QStringLiteral("G ( s ) = K / s"), QStringLiteral("G ( jw ) = K / w"),
                     QStringLiteral("G ( jw ) = K / jw")},
-        QStringList{choose, QStringLiteral(" +20 dB / Dek, Phi = +180°"),
+        QStringList{choose_solution, QStringLiteral(" +20 dB / Dek, Phi = +180°"),
                     QStringLiteral(" +20 dB / Dek, Phi = +90°"), QStringLiteral(" +20 dB / Dek, Phi = -90°"),
                     QStringLiteral(" +20 dB / Dek, Phi = 0°"), QStringLiteral(" -20 dB / Dek, Phi = +90°"),
                     QStringLiteral(" -20 dB / Dek, Phi = -90°"), QStringLiteral(" -20 dB / Dek, Phi = -180°")},
-        QStringList{choose, QStringLiteral(" 5E-2"), QStringLiteral(" 5E-1"), QStringLiteral(" 5"),
+        QStringList{choose_solution, QStringLiteral(" 5E-2"), QStringLiteral(" 5E-1"), QStringLiteral(" 5"),
                     QStringLiteral(" 20"), QStringLiteral(" 2E2"), QStringLiteral(" 2E3"), QStringLiteral(" 2E4")},
         {}, // a copy of the list above
-        QStringList{choose, QStringLiteral("4E-4;  2E3"), QStringLiteral("4E-4;  2E-3"), QStringLiteral("4E4;  4E4"),
+        QStringList{choose_solution, QStringLiteral("4E-4;  2E3"), QStringLiteral("4E-4;  2E-3"), QStringLiteral("4E4;  4E4"),
                     QStringLiteral("4E4;  4E-4"), QStringLiteral("4E-4; 4E-4"), QStringLiteral("4E4;  4E4"),
                     QStringLiteral("2E3;  4E4")},
     };
@@ -222,16 +219,16 @@ void page_05_06()
                        "K1 / K6 = 140 dB = 1E7"),
     };
     page.options = {
-        QStringList{choose, QStringLiteral("I-Verhalten, + 20 dB / Dek"),
+        QStringList{choose_solution, QStringLiteral("I-Verhalten, + 20 dB / Dek"),
                     QStringLiteral("I-Verhalten, - 20 dB / Dek"), QStringLiteral("P-Verhalten,    0 dB / Dek"),
                     QStringLiteral("PI-Verhalten, -20 dB / Dek"), QStringLiteral("PD-Verhalten, +20 dB / Dek"),
                     QStringLiteral("D-Verhalten, + 20 dB / Dek"), QStringLiteral("D-Verhalten, - 20 dB / Dek")},
-        QStringList{choose, QStringLiteral(" 3.162E-7"), QStringLiteral(" 5E-6"), QStringLiteral(" 1.25E-3"),
+        QStringList{choose_solution, QStringLiteral(" 3.162E-7"), QStringLiteral(" 5E-6"), QStringLiteral(" 1.25E-3"),
                     QStringLiteral(" 0.3162"), QStringLiteral(" 3.162"), QStringLiteral(" 800"),
                     QStringLiteral(" 2E3")},
         {}, // a copy of the list above
         {}, // a copy of the list above
-        QStringList{choose, QStringLiteral(" 1E-7"), QStringLiteral(" 1E-5"), QStringLiteral(" 1E-3"),
+        QStringList{choose_solution, QStringLiteral(" 1E-7"), QStringLiteral(" 1E-5"), QStringLiteral(" 1E-3"),
                     QStringLiteral(" 1E-1"), QStringLiteral(" 1E3"), QStringLiteral(" 1E5"), QStringLiteral(" 1E7")},
     };
     page.key = {6, 3, 2, 5, 7};
@@ -292,24 +289,24 @@ void page_05_09()
                        "Kp_5 = Ki_5 · Tn_5 = 3 => 9.5424 dB"),
     };
     page.options = {
-        QStringList{choose, QStringLiteral("Kp_1=-5;  fo_1=20 Hz"), QStringLiteral("Kp_1=5; fo_1=20"),
+        QStringList{choose_solution, QStringLiteral("Kp_1=-5;  fo_1=20 Hz"), QStringLiteral("Kp_1=5; fo_1=20"),
                     QStringLiteral("Kp_1=1.7783; fo_1=20"), QStringLiteral("Kp_1=1.7783; fo_1=20 Hz"),
                     QStringLiteral("Kp_1=0.56234; fo_1=20/s"), QStringLiteral("Kp_1=0.56234; fo_1=20 Hz"),
                     QStringLiteral("Kp_1=0.56234; fo_1=20")},
-        QStringList{choose, QStringLiteral("Tn_1=7.9577E-3;  Ki_1=70.666"),
+        QStringList{choose_solution, QStringLiteral("Tn_1=7.9577E-3;  Ki_1=70.666"),
                     QStringLiteral("Tn_1=125.66 s; Ki_1=14.151E-3/s"), QStringLiteral("Tn_1=50 ms; Ki_1=11.247/sec"),
                     QStringLiteral("Tn_1=50E-3; Ki_1=11.247"), QStringLiteral("Tn_1=7.9577 ms; Ki_1=70.666/s"),
                     QStringLiteral("Tn_1=20; Ki_1=28.117E-3"), QStringLiteral("Tn_1=20 s; Ki_1=28.117E-3")},
-        QStringList{choose, QStringLiteral("Kp_3=0.25;  fo_3=500/s"), QStringLiteral("Kp_3=12.041; fo_3=500"),
+        QStringList{choose_solution, QStringLiteral("Kp_3=0.25;  fo_3=500/s"), QStringLiteral("Kp_3=12.041; fo_3=500"),
                     QStringLiteral("Kp_3=4; fx_3=50/s"), QStringLiteral("Kp_3=40; fo_3=50/s"),
                     QStringLiteral("Kp_3=4; fo_3=50"), QStringLiteral("Kp_3=4; fo_3=50 Hz"),
                     QStringLiteral("Kp_3=4; fo_3=7.9577 Hz")},
         // Item 2 names the break point that the solution computes.
-        QStringList{choose, QStringLiteral("wo_4 = 2;  |G(oo)| = 10 dB"),
+        QStringList{choose_solution, QStringLiteral("wo_4 = 2;  |G(oo)| = 10 dB"),
                     QStringLiteral("wo_4 = 0.05; |G(oo)| = 6.0206 dB"), QStringLiteral("wo_4 = 2; |G(oo)| = 3.1623"),
                     QStringLiteral("wo_4 = 4; |G(oo)| = 2"), QStringLiteral("wo_4 = 4/sec; |G(oo)| = 2 dB"),
                     QStringLiteral("wo_4 = 4 Hz; |G(oo)| = 6.0206 dB"), QStringLiteral("fo_4 = 4 Hz; |G(oo)| = 2")},
-        QStringList{choose, QStringLiteral("Kp_5 = 1.5/s;  wo_5 = 2/s"),
+        QStringList{choose_solution, QStringLiteral("Kp_5 = 1.5/s;  wo_5 = 2/s"),
                     QStringLiteral("Kp_5 = 9.5424 dB; wo_5 = 0.5 Hz"),
                     QStringLiteral("Kp_5 = 9.5424; fo_5 = 0.5 Hz"), QStringLiteral("Kp_5 = 3; wo_5 = 0.5/sec"),
                     QStringLiteral("Kp_5 = 2; wo_5 = 1.5/s"), QStringLiteral("Kp_5 = 2/s; wo_5 = 1.5/s"),
@@ -366,26 +363,26 @@ void page_05_11()
                        "|G(jw=jwo_5)| = |G(0)| = Kp_5 = 31.623 => 30 dB"),
     };
     page.options = {
-        QStringList{choose, QStringLiteral("Kp_1=-15;  fo_1=30 Hz"), QStringLiteral("Kp_1=3.1623E-2; fo_1=30"),
+        QStringList{choose_solution, QStringLiteral("Kp_1=-15;  fo_1=30 Hz"), QStringLiteral("Kp_1=3.1623E-2; fo_1=30"),
                     QStringLiteral("Kp_1=0.17783 s; fo_1=30 Hz"), QStringLiteral("Kp_1=0.17783; fo_1=30"),
                     QStringLiteral("Kp_1=-0.17783; fo_1=30/s"), QStringLiteral("Kp_1=15; fo_1=30 Hz"),
                     QStringLiteral("Kp_1=5.6234; fo_1=30")},
-        QStringList{choose, QStringLiteral("wo_1=30 / s;  Tv_1=5.3051E-3"),
+        QStringList{choose_solution, QStringLiteral("wo_1=30 / s;  Tv_1=5.3051E-3"),
                     QStringLiteral("wo_1=188.50 Hz;  Tv_1=5.3051E-3"), QStringLiteral("wo_1=30;  Tv_1=3.3333E-3"),
                     QStringLiteral("fo_1=30 Hz; Tv_1=3.3333E-3 s"), QStringLiteral("wo_1=60;  Tv_1=5.3051 ms"),
                     QStringLiteral("wo_1=188.50;  Tv_1=5.3051E-3"), QStringLiteral("wo_1=188.50;  Tv_1=5.3051 ms")},
-        QStringList{choose, QStringLiteral("Kp_1=-15;  Kd_1=30/s"),
+        QStringList{choose_solution, QStringLiteral("Kp_1=-15;  Kd_1=30/s"),
                     QStringLiteral("Kp_1=3.1623E-2;  Kd_1=9.4342E-4"),
                     QStringLiteral("Kp_1=1.7783E-1;  Kd_1=9.4342E-4"), QStringLiteral("Kp_1=0.17783;  Kd_1=30 s"),
                     QStringLiteral("Kp_1=-0.17783;  Kd_1=9.4342E-4"), QStringLiteral("Kp_1=15;  Kd_1=30 Hz"),
                     QStringLiteral("Kp_1=5.6234;  Kd_1=30 1/s")},
-        QStringList{choose, QStringLiteral("wo_4=5;  |G(wo_4)|=10 dB"),
+        QStringList{choose_solution, QStringLiteral("wo_4=5;  |G(wo_4)|=10 dB"),
                     QStringLiteral("wo_4=5/s;  |G(wo_4)|=6.0206 dB"),
                     QStringLiteral("wo_4=0.2;  |G(wo_4)|=7.9588 dB"),
                     QStringLiteral("wo_4=0.2/s;  |G(wo_4)|=-6.0206 dB"),
                     QStringLiteral("wo_4=5 Hz;  |G(wo_4)|=-6.0206 dB"),
                     QStringLiteral("wo_4=0.2;  |G(wo_4)|=0.5 dB"), QStringLiteral("fo_4=5/s;  |G(wo_4)|=10 dB")},
-        QStringList{choose, QStringLiteral("wo_5 = 20/s; |G(wo_5)|=10 dB"),
+        QStringList{choose_solution, QStringLiteral("wo_5 = 20/s; |G(wo_5)|=10 dB"),
                     QStringLiteral("wo_5 = 0.05 Hz;  |G(wo_5)|=30 dB"),
                     QStringLiteral("fo_5 = 0.05; |G(wo_5)|=-30 dB"),
                     QStringLiteral("wo_5 = 0.05/s; |G(wo_5)|=31.623 dB"),

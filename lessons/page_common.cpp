@@ -53,6 +53,12 @@ const QString phase_suffix = QStringLiteral(". Beispiel  Phasenwinkelverlauf");
 const QString example_suffix = QStringLiteral(". Beispiel ");
 const QString choose_solution = QStringLiteral("Lösung wählen");
 
+QString task_title(const QString& sections, const QString& part)
+{
+    return QStringLiteral("Aufgaben zur ") + page_lesson + QStringLiteral(". Lektion ,  ") + sections +
+           QLatin1Char(' ') + page_section + part;
+}
+
 QString example_title(const QString& suffix)
 {
     return QStringLiteral("Lektion ") + page_lesson + QStringLiteral(" : ") + page_example + suffix;

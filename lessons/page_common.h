@@ -34,6 +34,11 @@ void begin_example_page(const char* id, const char* example);
 
 // The header title of an example page: "Lektion L : E" and the suffix.
 QString example_title(const QString& suffix);
+
+// The header title of a task page: "Aufgaben zur L. Lektion ,  Abschnitt S"
+// ("Abschnitte" where the page covers several), and a suffix such as
+// "  [ Teil I ]".
+QString task_title(const QString& sections = QStringLiteral("Abschnitt"), const QString& part = QString());
 // Suffixes that several lessons give their example pages: the pages that
 // add the phase to a given magnitude, and the plain numbered example.
 extern const QString phase_suffix;
