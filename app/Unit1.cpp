@@ -222,7 +222,6 @@ static QString introduction()
 
 void TForm1::intro_page()
 {
-    lesson_page_count = {0, 14, 7, 1, 1, 13, 6, 4, 3};
     if (escape_pressed) {
         escape_pressed = false;
     } else {
@@ -235,7 +234,7 @@ void TForm1::intro_page()
     M_text->show();
     M_text->clear();
     draw_page_frame(QStringLiteral("Allgemeines, Zielrichtung des Programms, Voraussetzungen"),
-                    QStringLiteral("01.10.08"));
+                    QStringLiteral("01.10.08"), 970, true);
     M_text->setText(introduction());
     Canvas.pen.width = 2;
     Canvas.rectangle(600, 1, 1267, 970);

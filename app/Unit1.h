@@ -118,7 +118,9 @@ public:
                      int next, int interim, int print);
     void clear_solutions();
     void clear_point_fields();
-    void draw_page_frame(const QString& title, const QString& date, int frame_bottom = 970);
+    // `own_example_button` shows the way into the own example below the frame.
+    void draw_page_frame(const QString& title, const QString& date, int frame_bottom = 970,
+                         bool own_example_button = false);
 
     // Task panel and scoring.
     void B_auswertClick();
@@ -168,11 +170,6 @@ private:
     std::unique_ptr<platform::ScaleHost> host_;
     double start_zoom_ = 1;
 };
-
-// The first step of every page: which page it is; the mouse exercises are
-// off until an exercise page switches its own on.
-void set_page_state(const QString& lesson, const QString& section, const QString& id,
-                    const QString& example = QString());
 
 // The one main window of the program.
 extern TForm1* Form1;

@@ -170,18 +170,6 @@ long double power_of_ten(long double e)
     return std::pow(10.0L, e);
 }
 
-void open_exercise_page(const QString& new_task_caption)
-{
-    TForm1* f = Form1;
-    f->B_neu->setText(new_task_caption);
-    f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));
-    f->P_punkt->show();
-    f->P_diag->hide();
-    f->P_aufgaben->hide();
-    f->M_teilaufg->hide();
-    f->M_teilloes->hide();
-}
-
 void show_exercise_panel()
 {
     TForm1* f = Form1;

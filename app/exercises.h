@@ -58,10 +58,6 @@ void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color
 // 10 to the power e, as the task generators draw their ranges and targets.
 long double power_of_ten(long double e);
 
-// The start of both exercise pages: the captions of the two buttons and the
-// exercise panel in place of the question and construction panels.
-void open_exercise_page(const QString& new_task_caption);
-
 // Shows the exercise panel in its font.
 void show_exercise_panel();
 // Forgets the answer of the task on screen: stored position, mark, the

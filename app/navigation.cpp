@@ -8,9 +8,11 @@
 
 // The page functions of each lesson, page 1 first. A page without a
 // function is not shown: the window keeps what it shows.
-PageFunction page_function(int lesson, int page)
-{
-    static const std::array<std::array<PageFunction, 14>, 9> table = {{
+namespace {
+
+constexpr int most_pages = 14;
+
+const std::array<std::array<PageFunction, most_pages>, 9> table = {{
         {},
         {{page_01_01, page_01_02, page_01_03, page_01_04, page_01_05, page_01_06, page_01_07, page_01_08,
           page_01_09, page_01_10, page_01_11, page_01_12, page_01_13, page_01_14}},                      // lesson 1
@@ -22,19 +24,24 @@ PageFunction page_function(int lesson, int page)
         {{page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06}},      // lesson 6
         {{page_07_01, page_07_02, page_07_03, page_07_04}},                              // lesson 7
         {{page_08_01, page_08_02, page_08_03}},                                          // lesson 8
-    }};
-    if (lesson < 1 || lesson > 8 || page < 1 || page > 14)
+}};
+
+} // namespace
+
+PageFunction page_function(int lesson, int page)
+{
+    if (lesson < 1 || lesson > 8 || page < 1 || page > most_pages)
         return nullptr;
     return table[static_cast<size_t>(lesson)][static_cast<size_t>(page - 1)];
 }
 
-void set_page_state(const QString& lesson, const QString& section, const QString& id, const QString& example)
+std::array<int, 9> page_counts()
 {
-    page_lesson = lesson;
-    page_section = section;
-    page_id = id;
-    page_example = example;
-    point_mode = line_mode = constant_mode = false;
+    std::array<int, 9> counts{};
+    for (int lesson = 1; lesson <= 8; ++lesson)
+        while (counts[lesson] < most_pages && page_function(lesson, counts[lesson] + 1))
+            counts[lesson] += 1;
+    return counts;
 }
 
 // The construction panel and its memos belong to the page that showed them,
@@ -200,7 +207,7 @@ void TForm1::clear_point_fields()
     E_freq->clear();
 }
 
-void TForm1::draw_page_frame(const QString& title, const QString& date, int frame_bottom)
+void TForm1::draw_page_frame(const QString& title, const QString& date, int frame_bottom, bool own_example_button)
 {
     platform::Canvas& c = Canvas;
     c.brush.style = platform::BrushStyle::Solid;
@@ -227,7 +234,7 @@ void TForm1::draw_page_frame(const QString& title, const QString& date, int fram
     c.font.name = QStringLiteral("MS Sans Serif");
     c.font.height = 8;
 
-    // The way into the own example lies below the frame of the two pages
-    // that offer it, where neither page has anything.
-    B_eigen->setVisible(page_id == QLatin1String("00_01") || page_id == QLatin1String("08_03"));
+    // The way into the own example lies below the frame of the pages that
+    // offer it, where they have nothing.
+    B_eigen->setVisible(own_example_button);
 }

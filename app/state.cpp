@@ -1,5 +1,7 @@
 #include "app/state.h"
 
+#include "lessons/pages.h"
+
 int lesson_no;
 int page_no;
 QString page_lesson;
@@ -52,7 +54,7 @@ void reset_program_state()
     page_section.clear();
     page_id.clear();
     page_example.clear();
-    lesson_page_count = {0, 14, 7, 1, 1, 13, 6, 4, 3};
+    lesson_page_count = page_counts();
     point_mode = line_mode = constant_mode = false;
     answer_key.fill(0);
     second_key.fill(0);

@@ -36,22 +36,17 @@ static void fit_options(platform::ComboBox* box)
     box->setFont(font);
 }
 
-void setup_question_page(const QuestionPage& page)
+void show_question_page(const QuestionPage& page)
 {
     TForm1* f = Form1;
-    f->set_buttons(1, 1, 1, 0, 0, -1, -1, -1);
+    begin_page(page.state);
+    apply_page_kind(PageKind::question, 926, page.print_button ? KindVariant::with_print : KindVariant::plain);
     if (page.chart)
         page.chart();
-    f->M_text->hide();
-    f->M_teilaufg->hide();
-    f->M_teilloes->hide();
     for (int k = 1; k <= 5; ++k) {
         f->Memo_L[k]->hide();
         f->CB_A[k]->setEnabled(true);
     }
-    // The exercise panel would lie over the lower questions.
-    f->P_punkt->hide();
-    f->P_aufgaben->show();
     f->show_statistics();
     answer_key.fill(0);
     second_key.fill(0);
@@ -82,6 +77,8 @@ void setup_question_page(const QuestionPage& page)
     }
     for (int k = 1; k <= 5; ++k)
         f->CB_A[k]->setCurrentIndex(0);
+    if (page.curves)
+        page.curves();
 }
 
 void TForm1::B_auswertClick()

@@ -1,12 +1,15 @@
 #pragma once
 // The data of one question page: five questions with their option lists,
 // correct items and worked solutions.
+#include "app/page_kinds.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
 
 struct QuestionPage {
+    PageState state;
     QString title;
     QString date;
     std::array<QString, 5> questions; // CR LF line ends
@@ -22,6 +25,10 @@ struct QuestionPage {
     // An item that scores as right besides the key, where a list offers the
     // right answer twice; 0 for none.
     std::array<int, 5> second_key{};
+    // The page's example curves, drawn after the texts.
+    std::function<void()> curves{};
+    // The print button of a page whose question asks for a printed sheet.
+    bool print_button = false;
 };
 
 namespace platform { class ComboBox; }
@@ -29,6 +36,6 @@ namespace platform { class ComboBox; }
 // The width a drop-down list has for the text of its selected option.
 int option_room(const platform::ComboBox* box);
 
-// Sets up the task panel for a question page: buttons, chart, panels,
-// statistics, page frame, texts, options and keys.
-void setup_question_page(const QuestionPage& page);
+// Shows a question page: page state, buttons, chart, panels, statistics,
+// page frame, texts, options, keys and the example curves.
+void show_question_page(const QuestionPage& page);

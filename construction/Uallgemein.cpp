@@ -118,9 +118,13 @@ void mark_point(int x, int y, const QColor& color, int width)
 static const QString crlf = QStringLiteral("\r\n");
 static const QString hyphens = QString(129, QLatin1Char('-'));
 
-void start_construction()
+// Whether the page of the running sequence is the last page of the program.
+static bool on_last_page = false;
+
+void start_construction(bool last_page)
 {
     TForm1* f = Form1;
+    on_last_page = last_page;
     subtask_no = 0;
     f->B_next->show();
     f->B_next->setEnabled(true);
@@ -141,8 +145,8 @@ void TForm1::B_nextClick()
 static void write_subtask_text(const SubtaskPage& page, int& no)
 {
     TForm1* f = Form1;
-    if (page.id == QLatin1String("08_03"))
-        f->B_rechts->setEnabled(false); // the last page of the program
+    if (on_last_page)
+        f->B_rechts->setEnabled(false);
     const int n = static_cast<int>(page.texts.size());
     subtask_count = n;
     if (no < n) {

@@ -16,9 +16,9 @@ const QString crlf = QStringLiteral("\r\n");
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
 
-void begin_page(const QString& section, const QString& id)
+PageState state(const QString& section, const QString& id)
 {
-    set_page_state(QStringLiteral("1"), section, id);
+    return {QStringLiteral("1"), section, id};
 }
 
 // Every page of the lesson shows the same empty chart beside its frame,
@@ -29,13 +29,18 @@ void draw_lesson_chart()
     draw_chart(true, true);
 }
 
-void show_text_page(int memo_height, const QStringList& lines)
+TextPage text_page(const PageState& state, int memo_height, const QStringList& lines,
+                   std::function<void()> curves = {})
 {
-    draw_lesson_chart();
-    show_text_memo(memo_height);
-    Form1->draw_page_frame(lesson_title, date);
-    Form1->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    set_memo_text(lines);
+    TextPage page;
+    page.state = state;
+    page.title = lesson_title;
+    page.date = date;
+    page.chart = draw_lesson_chart;
+    page.memo_height = memo_height;
+    page.text = lines;
+    page.curves = std::move(curves);
+    return page;
 }
 
 // "Abschnitt" or, on the pages that cover two sections, "Abschnitte".
@@ -137,8 +142,7 @@ void draw_pn_plan()
 
 void page_01_01()
 {
-    begin_page(QStringLiteral("1.1"), QStringLiteral("01_01"));
-    show_text_page(926, {
+    show_text_page(text_page(state(QStringLiteral("1.1"), QStringLiteral("01_01")), 926, {
         QString(),
         QStringLiteral("Diese Lektion enthält Vereinbarungen zur Schreibweise und Darstellung im Programm"),
         QStringLiteral("und eine kurze Zusammenfassung der Mathematik, die später gebraucht wird."),
@@ -184,7 +188,7 @@ void page_01_01()
         QStringLiteral("3. Der Logarithmus einer Potenz ist der Exponent mal dem Logarithmus der Basis:"),
         QStringLiteral("                         log(r^n) = n · log(r)                                                                                             (1.3)"),
         QStringLiteral("      Beispiel:   log(32) = log(2^5) = 5 · log(2) = 5 · 0.30103 = 1.50515"),
-    });
+    }));
 }
 
 // ---------------------------------------------------------------------------
@@ -192,7 +196,7 @@ void page_01_01()
 
 void page_01_02()
 {
-    begin_page(QStringLiteral("1.1"), QStringLiteral("01_02"));
+    const PageState s = state(QStringLiteral("1.1"), QStringLiteral("01_02"));
     static const QStringList options = {
         QStringLiteral("Lösung wählen"),
         QStringLiteral("x =  0.90309"),
@@ -205,8 +209,9 @@ void page_01_02()
     };
     const QString given =
         QStringLiteral("Berechnen Sie unter Verwendung von    log ( 2 ) = 0.30103    und    log ( 10 ) = 1");
-    setup_question_page({
-        task_title(),
+    show_question_page({
+        s,
+        task_title(s),
         date,
         {
             task_text(1, {given, QStringLiteral("den Zahlenwert von       x = log ( 0.08 )")}),
@@ -233,8 +238,7 @@ void page_01_02()
 
 void page_01_03()
 {
-    begin_page(QStringLiteral("1.2"), QStringLiteral("01_03"));
-    show_text_page(926, {
+    show_text_page(text_page(state(QStringLiteral("1.2"), QStringLiteral("01_03")), 926, {
         QString(),
         QStringLiteral("1.2 DARSTELLUNG REELLER, POSITIVER ZAHLEN IN DEZIBEL [ dB ]"),
         QString(),
@@ -275,7 +279,7 @@ void page_01_03()
         QString(),
         QStringLiteral("e)  v = 80 dB = 4 · 20 dB"),
         QStringLiteral("      |G| = 10^[ 80 dB / 20 dB ] = 10^4 = 10000"),
-    });
+    }));
 }
 
 // ---------------------------------------------------------------------------
@@ -283,7 +287,7 @@ void page_01_03()
 
 void page_01_04()
 {
-    begin_page(QStringLiteral("1.2"), QStringLiteral("01_04"));
+    const PageState s = state(QStringLiteral("1.2"), QStringLiteral("01_04"));
     static const QStringList options = {
         QStringLiteral("Lösung wählen"),
         QStringLiteral("x = -18.06180"),
@@ -295,8 +299,9 @@ void page_01_04()
         QStringLiteral("x = 0.031623"),
     };
     const QString to_db = QStringLiteral("den zugehörigen Wert von  v / dB");
-    setup_question_page({
-        task_title(),
+    show_question_page({
+        s,
+        task_title(s),
         date,
         {
             task_text(6, {QStringLiteral("Welchem Betrag der Spannungsverstärkung |G| entspricht   v = 22 dB?")}),
@@ -323,8 +328,7 @@ void page_01_04()
 
 void page_01_05()
 {
-    begin_page(QStringLiteral("1.3"), QStringLiteral("01_05"));
-    show_text_page(926, {
+    show_text_page(text_page(state(QStringLiteral("1.3"), QStringLiteral("01_05")), 926, {
         QString(),
         QStringLiteral("1.3  KOMPLEXE ZAHLEN, KOMPLEXE RECHNUNG"),
         QString(),
@@ -363,7 +367,7 @@ void page_01_05()
         QStringLiteral("      Beispiel:   wb = 1000 / sec ,  normiert  w = 2.5   ergibt   w = 2.5 · 1000 / sec = 2500 / sec"),
         QString(),
         QStringLiteral("WICHTIGER HINWEIS: Frequenz- und Zeitnormierung hängen direkt zusammen [ Tb = 1 / wb ] !"),
-    });
+    }));
 }
 
 // ---------------------------------------------------------------------------
@@ -371,7 +375,7 @@ void page_01_05()
 
 void page_01_06()
 {
-    begin_page(QStringLiteral("1.3"), QStringLiteral("01_06"));
+    const PageState s = state(QStringLiteral("1.3"), QStringLiteral("01_06"));
     static const QStringList options = {
         QStringLiteral("Lösung wählen"),
         QStringLiteral("100 - j 173.21"),
@@ -382,8 +386,9 @@ void page_01_06()
         QStringLiteral("223.61·exp[j116.57°]"),
         QStringLiteral("-100 + j 173.21"),
     };
-    setup_question_page({
-        task_title(),
+    show_question_page({
+        s,
+        task_title(s),
         date,
         {
             task_text(11, {QStringLiteral("Berechnen Sie das Produkt    p = z1 · z2   der komplexen Zahlen"),
@@ -416,8 +421,7 @@ void page_01_06()
 
 void page_01_07()
 {
-    begin_page(QStringLiteral("1.5"), QStringLiteral("01_07"));
-    show_text_page(926, {
+    show_text_page(text_page(state(QStringLiteral("1.5"), QStringLiteral("01_07")), 926, {
         QString(),
         QStringLiteral("1.5  GEBROCHEN RATIONALE ÜBERTRAGUNGS-FUNKTIONEN  G(s)    [ Teil I ]"),
         QString(),
@@ -459,7 +463,7 @@ void page_01_07()
         QString(),
         QStringLiteral("Die Produktform zeigt alle endlichen Null- und Polstellen von  G(s)  auf einen Blick. Die "
                        "nächste Seite formt sie so um, dass man die Knickstellen im Bode-Diagramm direkt ablesen kann."),
-    });
+    }));
 }
 
 // ---------------------------------------------------------------------------
@@ -467,8 +471,7 @@ void page_01_07()
 
 void page_01_08()
 {
-    begin_page(QStringLiteral("1.5"), QStringLiteral("01_08"));
-    show_text_page(926, {
+    show_text_page(text_page(state(QStringLiteral("1.5"), QStringLiteral("01_08")), 926, {
         QString(),
         QStringLiteral("1.5  GEBROCHEN RATIONALE ÜBERTRAGUNGS-FUNKTIONEN  G(s)    [ Teil II ]"),
         QString(),
@@ -508,7 +511,7 @@ void page_01_08()
         QStringLiteral("          G(s) = K·s · ------------------------------------------------                                                         (1.20)"),
         QStringLiteral("                                     (1+s/wx_1)· ... ·(1+s/wx_n)"),
         QStringLiteral("Bei (1.19) bleiben im Nenner nur noch  n-1  Klammern, bei (1.20) im Zähler nur noch  m-1 ."),
-    });
+    }));
 }
 
 // ---------------------------------------------------------------------------
@@ -516,8 +519,7 @@ void page_01_08()
 
 void page_01_09()
 {
-    begin_page(QStringLiteral("1.5"), QStringLiteral("01_09"));
-    show_text_page(926, {
+    show_text_page(text_page(state(QStringLiteral("1.5"), QStringLiteral("01_09")), 926, {
         QString(),
         QStringLiteral("1.5  GEBROCHEN RATIONALE ÜBERTRAGUNGS-FUNKTIONEN  G(s)    [ Teil III ]"),
         QString(),
@@ -553,7 +555,7 @@ void page_01_09()
         QStringLiteral("          n = max{ nz , nn } = 4"),
         QStringLiteral("Nach dem Fundamentalsatz der Algebra hat eine gebrochen rationale Funktion vom Grad  n  genau  "
                        "n  Polstellen und  n  Nullstellen. Die Funktion (1.23) hat also je vier Pol- und Nullstellen."),
-    });
+    }));
 }
 
 // ---------------------------------------------------------------------------
@@ -561,8 +563,7 @@ void page_01_09()
 
 void page_01_10()
 {
-    begin_page(QStringLiteral("1.6"), QStringLiteral("01_10"));
-    show_text_page(590, {
+    show_text_page(text_page(state(QStringLiteral("1.6"), QStringLiteral("01_10")), 590, {
         QString(),
         QStringLiteral("1.6  POLSTELLEN, NULLSTELLEN, PN-PLAN  [ Teil II ]"),
         QString(),
@@ -588,8 +589,7 @@ void page_01_10()
         QStringLiteral("Das Verhalten bei  s -> oo  wird links oben in einem Halbkreis eingetragen."),
         QString(),
         QStringLiteral("Bild 1.1 zeigt den PN-Plan zu Gl.(1.23) mit je vier Pol- und Nullstellen."),
-    });
-    draw_pn_plan();
+    }, draw_pn_plan));
 }
 
 // ---------------------------------------------------------------------------
@@ -597,14 +597,15 @@ void page_01_10()
 
 void page_01_11()
 {
-    begin_page(QStringLiteral("1.5 + 1.6"), QStringLiteral("01_11"));
+    const PageState s = state(QStringLiteral("1.5 + 1.6"), QStringLiteral("01_11"));
     static const QStringList formula = {
         QStringLiteral("             A(s)        (24s + 48)(50s + 250)"),
         QStringLiteral("G(s) = ------ = -----------------------------------------------"),
         QStringLiteral("             E(s)      (3s + 9)(2s^2 + 16s + 32)(4s + 40)"),
     };
-    setup_question_page({
-        task_title(QStringLiteral("Abschnitte"), QStringLiteral("  [ Teil I ]")),
+    show_question_page({
+        s,
+        task_title(s, QStringLiteral("Abschnitte"), QStringLiteral("  [ Teil I ]")),
         date,
         {
             formula_task(16, QStringLiteral(" "), formula,
@@ -680,14 +681,15 @@ void page_01_11()
 
 void page_01_12()
 {
-    begin_page(QStringLiteral("1.5 + 1.6"), QStringLiteral("01_12"));
+    const PageState s = state(QStringLiteral("1.5 + 1.6"), QStringLiteral("01_12"));
     static const QStringList formula = {
         QStringLiteral("             A(s)        40 s^2 + 208 s + 40"),
         QStringLiteral("G(s) = ------ = --------------------------------"),
         QStringLiteral("             E(s)        2 s^3 + 22 s^2 + 20 s"),
     };
-    setup_question_page({
-        task_title(QStringLiteral("Abschnitte"), QStringLiteral("  [ Teil II ]")),
+    show_question_page({
+        s,
+        task_title(s, QStringLiteral("Abschnitte"), QStringLiteral("  [ Teil II ]")),
         date,
         {
             formula_task(21, QStringLiteral(" "), formula,
@@ -763,8 +765,7 @@ void page_01_12()
 
 void page_01_13()
 {
-    begin_page(QStringLiteral("1.7"), QStringLiteral("01_13"));
-    show_text_page(926, {
+    show_text_page(text_page(state(QStringLiteral("1.7"), QStringLiteral("01_13")), 926, {
         QString(),
         QStringLiteral("1.7  FREQUENZGANG, EINGESCHWUNGENER ZUSTAND"),
         QString(),
@@ -805,7 +806,7 @@ void page_01_13()
         QStringLiteral("      | G |² = 256 · ( 1 + 0.0625 ) / [ ( 1 + 1 ) · ( 1 + 25 ) ] = 256 · 1.0625 / 52 = 5.2308"),
         QStringLiteral("      | G | = 2.2871 ,   v = 20 dB · log( 2.2871 ) = 7.1857 dB"),
         QStringLiteral("      Phi = arctan( 0.25 ) - arctan( 1 ) - arctan( 5 ) = 14.036° - 45° - 78.690° = -109.654°"),
-    });
+    }));
 }
 
 // ---------------------------------------------------------------------------
@@ -813,14 +814,15 @@ void page_01_13()
 
 void page_01_14()
 {
-    begin_page(QStringLiteral("1.7"), QStringLiteral("01_14"));
+    const PageState s = state(QStringLiteral("1.7"), QStringLiteral("01_14"));
     static const QStringList formula = {
         QStringLiteral("                 Z(s)           5·(s+1)     "),
         QStringLiteral("     G(s) = ------ = -----------------------"),
         QStringLiteral("                N(s)      s·(s+2)²·(s+5)  "),
     };
-    setup_question_page({
-        task_title(),
+    show_question_page({
+        s,
+        task_title(s),
         date,
         {
             formula_task(26, QStringLiteral(" "), formula,

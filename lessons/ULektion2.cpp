@@ -23,14 +23,14 @@ const QColor blue(0, 0, 255);
 
 constexpr long double degrees_per_radian = 57.295779513082320877L;
 
-void begin_page(const QString& section, const QString& id)
+PageState state(const QString& section, const QString& id)
 {
-    set_page_state(QStringLiteral("2"), section, id);
+    return {QStringLiteral("2"), section, id};
 }
 
-QString question_title()
+QString question_title(const PageState& state)
 {
-    return QStringLiteral("Fragen zur ") + page_lesson + QStringLiteral(". Lektion ,  Abschnitt ") + page_section;
+    return QStringLiteral("Fragen zur ") + state.lesson + QStringLiteral(". Lektion ,  Abschnitt ") + state.section;
 }
 
 void use_pen(const QColor& color, int width = 1, PenStyle style = PenStyle::Solid)
@@ -67,17 +67,19 @@ void text(int x, int y, const QString& s)
 
 void page_02_01()
 {
-    begin_page(QStringLiteral("2.1"), QStringLiteral("02_01"));
-    draw_chart(false, false);
-    show_text_memo(926);
-
-    platform::Canvas& c = Form1->Canvas;
-    c.draw(170, 0, locus_picture());
-    c.draw(175, 245, nichols_picture());
-    c.draw(100, 490, bode_picture());
-
-    Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.1 Zweck des Bode- Diagramms"), date);
-    set_memo_text({
+    TextPage page;
+    page.state = state(QStringLiteral("2.1"), QStringLiteral("02_01"));
+    page.title = QStringLiteral("2. Einführung:      2.1 Zweck des Bode- Diagramms");
+    page.date = date;
+    // The settings the page before left.
+    page.chart = [] { draw_chart(false, false); };
+    page.pictures = [] {
+        platform::Canvas& c = Form1->Canvas;
+        c.draw(170, 0, locus_picture());
+        c.draw(175, 245, nichols_picture());
+        c.draw(100, 490, bode_picture());
+    };
+    page.text = {
         QString(),
         QStringLiteral("DARSTELLUNG DES FREQUENZGANGS"),
         QString(),
@@ -117,7 +119,8 @@ void page_02_01()
         QString(),
         QStringLiteral("Wegen dieser Eigenschaften ist das Bode-Diagramm in der Praxis weit verbreitet. Es ist das "
                        "Thema dieses Lernprogramms."),
-    });
+    };
+    show_text_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -125,14 +128,15 @@ void page_02_01()
 
 void page_02_02()
 {
-    begin_page(QStringLiteral("2.1"), QStringLiteral("02_02"));
+    const PageState s = state(QStringLiteral("2.1"), QStringLiteral("02_02"));
     static const QStringList options = {
         QStringLiteral("Lösung wählen"), QStringLiteral("OK + Nich.+ Bode"), QStringLiteral("Nichols + Bode"),
         QStringLiteral("Nichols + OK"),  QStringLiteral("Bode + OK"),        QStringLiteral("Nichols"),
         QStringLiteral("Bode"),          QStringLiteral("OK"),
     };
-    setup_question_page({
-        question_title(),
+    show_question_page({
+        s,
+        question_title(s),
         date,
         {
             QStringLiteral("1. Frage: \r\n\r\nBei welchem der vorgestellten Diagramm-Typen können\r\n"
@@ -169,12 +173,14 @@ void page_02_02()
 
 void page_02_03()
 {
-    begin_page(QStringLiteral("2.2"), QStringLiteral("02_03"));
-    chart = ChartSettings{0.001L, 1000, 0.01L, 100, -90, 90, false, false};
-    draw_chart(true, true);
-    show_text_memo(719);
-    Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.2 Vorzüge des Bode-Diagramms"), date, 770);
-    set_memo_text({
+    TextPage page;
+    page.state = state(QStringLiteral("2.2"), QStringLiteral("02_03"));
+    page.title = QStringLiteral("2. Einführung:      2.2 Vorzüge des Bode-Diagramms");
+    page.date = date;
+    page.chart = chart_of(ChartSettings{0.001L, 1000, 0.01L, 100, -90, 90, false, false});
+    page.memo_height = 719;
+    page.frame_bottom = 770;
+    page.text = {
         QString(),
         QStringLiteral("VORZÜGE DES BODE-DIAGRAMMS"),
         QString(),
@@ -202,7 +208,8 @@ void page_02_03()
         QStringLiteral("f.)  Die Höhen des Betrags- und des Winkeldiagramms können unabhängig voneinander so gewählt "
                        "werden, wie es die geforderte Ablese-Genauigkeit verlangt."),
         memo_rule,
-    });
+    };
+    show_text_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -224,12 +231,12 @@ static void sampled_curve(int last, Y y_of)
 
 void page_02_04()
 {
-    begin_page(QStringLiteral("2.3"), QStringLiteral("02_04"));
-    chart = ChartSettings{0.001L, 1000, 0.01L, 100, -90, 90, true, true};
-    draw_chart(true, true);
-    show_text_memo(926);
-    Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.3 Näherungen beim Bode-Diagramm"), date);
-    set_memo_text({
+    TextPage page;
+    page.state = state(QStringLiteral("2.3"), QStringLiteral("02_04"));
+    page.title = QStringLiteral("2. Einführung:      2.3 Näherungen beim Bode-Diagramm");
+    page.date = date;
+    page.chart = chart_of(ChartSettings{0.001L, 1000, 0.01L, 100, -90, 90, true, true});
+    page.text = {
         QString(),
         QStringLiteral("ASYMPTOTISCHE NÄHERUNGEN"),
         QString(),
@@ -268,39 +275,41 @@ void page_02_04()
         memo_rule,
         QString(),
         QStringLiteral("Wegen dieser kleinen Fehler genügen die Näherungen für viele Aufgaben der Praxis."),
-    });
+    };
+    page.curves = [] {
+        platform::Canvas& c = Form1->Canvas;
+        // The zero: exact curves light green, approximations green; the pole:
+        // exact curves aqua, approximations blue. The approximations keep one
+        // pixel above (zero) or below (pole) the 0 dB and 0 degree lines.
+        use_pen(lime, 2);
+        sampled_curve(281, [](long double f) { return mag_to_y(std::sqrt(f * f + 1)); });
+        sampled_curve(450, [](long double f) { return phase_to_y(std::atan(f) * degrees_per_radian); });
 
-    platform::Canvas& c = Form1->Canvas;
-    // The zero: exact curves light green, approximations green; the pole:
-    // exact curves aqua, approximations blue. The approximations keep one
-    // pixel above (zero) or below (pole) the 0 dB and 0 degree lines.
-    use_pen(lime, 2);
-    sampled_curve(281, [](long double f) { return mag_to_y(std::sqrt(f * f + 1)); });
-    sampled_curve(450, [](long double f) { return phase_to_y(std::atan(f) * degrees_per_radian); });
+        use_pen(green, 2);
+        c.moveTo(freq_to_x(0.001L), mag_to_y(1) - 1);
+        c.lineTo(freq_to_x(1), mag_to_y(1) - 1);
+        c.lineTo(freq_to_x(100), mag_to_y(100));
+        c.moveTo(freq_to_x(0.001L), phase_to_y(0) - 1);
+        c.lineTo(freq_to_x(0.1L), phase_to_y(0) - 1);
+        c.lineTo(freq_to_x(10), phase_to_y(90));
+        c.lineTo(freq_to_x(1000), phase_to_y(90));
 
-    use_pen(green, 2);
-    c.moveTo(freq_to_x(0.001L), mag_to_y(1) - 1);
-    c.lineTo(freq_to_x(1), mag_to_y(1) - 1);
-    c.lineTo(freq_to_x(100), mag_to_y(100));
-    c.moveTo(freq_to_x(0.001L), phase_to_y(0) - 1);
-    c.lineTo(freq_to_x(0.1L), phase_to_y(0) - 1);
-    c.lineTo(freq_to_x(10), phase_to_y(90));
-    c.lineTo(freq_to_x(1000), phase_to_y(90));
+        use_pen(aqua, 2);
+        sampled_curve(281, [](long double f) { return mag_to_y(1 / std::sqrt(f * f + 1)); });
+        sampled_curve(450, [](long double f) { return phase_to_y(-std::atan(f) * degrees_per_radian); });
 
-    use_pen(aqua, 2);
-    sampled_curve(281, [](long double f) { return mag_to_y(1 / std::sqrt(f * f + 1)); });
-    sampled_curve(450, [](long double f) { return phase_to_y(-std::atan(f) * degrees_per_radian); });
+        use_pen(blue, 2);
+        c.moveTo(freq_to_x(0.001L), mag_to_y(1) + 1);
+        c.lineTo(freq_to_x(1), mag_to_y(1) + 1);
+        c.lineTo(freq_to_x(100), mag_to_y(0.01L));
+        c.moveTo(freq_to_x(0.001L), phase_to_y(0) + 1);
+        c.lineTo(freq_to_x(0.1L), phase_to_y(0) + 1);
+        c.lineTo(freq_to_x(10), phase_to_y(-90));
+        c.lineTo(freq_to_x(1000), phase_to_y(-90));
 
-    use_pen(blue, 2);
-    c.moveTo(freq_to_x(0.001L), mag_to_y(1) + 1);
-    c.lineTo(freq_to_x(1), mag_to_y(1) + 1);
-    c.lineTo(freq_to_x(100), mag_to_y(0.01L));
-    c.moveTo(freq_to_x(0.001L), phase_to_y(0) + 1);
-    c.lineTo(freq_to_x(0.1L), phase_to_y(0) + 1);
-    c.lineTo(freq_to_x(10), phase_to_y(-90));
-    c.lineTo(freq_to_x(1000), phase_to_y(-90));
-
-    restore_pen();
+        restore_pen();
+    };
+    show_text_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -308,9 +317,10 @@ void page_02_04()
 
 void page_02_05()
 {
-    begin_page(QStringLiteral("2.3"), QStringLiteral("02_05"));
-    setup_question_page({
-        question_title(),
+    const PageState s = state(QStringLiteral("2.3"), QStringLiteral("02_05"));
+    show_question_page({
+        s,
+        question_title(s),
         date,
         {
             QStringLiteral("1. Frage: \r\n\r\nWie ändert sich der Betrag als Folge einer einfachen Polstelle bzw.\r\n"
@@ -364,12 +374,12 @@ void page_02_05()
 
 void page_02_06()
 {
-    begin_page(QStringLiteral("2.4"), QStringLiteral("02_06"));
-    chart = ChartSettings{100, 10000, 0.001L, 1000, -90, 90, false, false};
-    draw_chart(true, false);
-    show_text_memo(926);
-    Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen"), date);
-    set_memo_text({
+    TextPage page;
+    page.state = state(QStringLiteral("2.4"), QStringLiteral("02_06"));
+    page.title = QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen");
+    page.date = date;
+    page.chart = chart_of(ChartSettings{100, 10000, 0.001L, 1000, -90, 90, false, false}, true, false);
+    page.text = {
         QString(),
         QStringLiteral("2.4.1 STEIGUNGEN IM BETRAGS-DIAGRAMM :"),
         QString(),
@@ -402,23 +412,25 @@ void page_02_06()
         QStringLiteral("Das Diagramm umfasst zwei Dekaden der Frequenz und 120 dB des Betrags: Die grüne Gerade "
                        "fällt darin um 120 dB, die blaue steigt um 80 dB."),
         memo_rule,
-    });
+    };
+    page.curves = [] {
+        platform::Canvas& c = Form1->Canvas;
+        use_pen(green, 2);
+        use_font(QStringLiteral("Courier New"), -15, green);
+        line(freq_to_x(100), mag_to_y(1000), freq_to_x(10000), mag_to_y(0.001L));
+        text(freq_to_x(220), mag_to_y(1000), QStringLiteral("|G(jf)| = 1·(f/1 kHz)^(-3)"));
+        text(freq_to_x(220), mag_to_y(560), QStringLiteral("Steigung : - 60 db/Dekade"));
 
-    platform::Canvas& c = Form1->Canvas;
-    use_pen(green, 2);
-    use_font(QStringLiteral("Courier New"), -15, green);
-    line(freq_to_x(100), mag_to_y(1000), freq_to_x(10000), mag_to_y(0.001L));
-    text(freq_to_x(220), mag_to_y(1000), QStringLiteral("|G(jf)| = 1·(f/1 kHz)^(-3)"));
-    text(freq_to_x(220), mag_to_y(560), QStringLiteral("Steigung : - 60 db/Dekade"));
+        use_pen(blue, 2);
+        c.font.color = blue;
+        line(freq_to_x(100), mag_to_y(0.01L), freq_to_x(10000), mag_to_y(100));
+        text(freq_to_x(220) - 50, mag_to_y(0.031L) + 35, QStringLiteral("|G(jf)| = 1·(f/1 kHz)^(+2)"));
+        text(freq_to_x(220) - 50, mag_to_y(0.0195L) + 35, QStringLiteral("Steigung : +40 db/Dekade"));
 
-    use_pen(blue, 2);
-    c.font.color = blue;
-    line(freq_to_x(100), mag_to_y(0.01L), freq_to_x(10000), mag_to_y(100));
-    text(freq_to_x(220) - 50, mag_to_y(0.031L) + 35, QStringLiteral("|G(jf)| = 1·(f/1 kHz)^(+2)"));
-    text(freq_to_x(220) - 50, mag_to_y(0.0195L) + 35, QStringLiteral("Steigung : +40 db/Dekade"));
-
-    use_font(QStringLiteral("MS Sans Serif"), 8, Qt::black);
-    restore_pen();
+        use_font(QStringLiteral("MS Sans Serif"), 8, Qt::black);
+        restore_pen();
+    };
+    show_text_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -426,12 +438,12 @@ void page_02_06()
 
 void page_02_07()
 {
-    begin_page(QStringLiteral("2.4"), QStringLiteral("02_07"));
-    chart = ChartSettings{10, 100000, 0.001L, 1000, -360, 360, true, true};
-    draw_chart(false, true);
-    show_text_memo(926);
-    Form1->draw_page_frame(QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen"), date);
-    set_memo_text({
+    TextPage page;
+    page.state = state(QStringLiteral("2.4"), QStringLiteral("02_07"));
+    page.title = QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen");
+    page.date = date;
+    page.chart = chart_of(ChartSettings{10, 100000, 0.001L, 1000, -360, 360, true, true}, false, true);
+    page.text = {
         QString(),
         QStringLiteral("2.4.2 STEIGUNGEN IM PHASENWINKEL-DIAGRAMM :"),
         QString(),
@@ -465,69 +477,71 @@ void page_02_07()
         QStringLiteral("Ein häufiger Fehler ist es, die Änderung des Winkels auf nur eine Dekade zu verteilen. "
                        "Richtig sind zwei Dekaden: von  0.1·f_eck  bis  10·f_eck."),
         memo_rule,
-    });
-
-    platform::Canvas& c = Form1->Canvas;
-    use_font(QStringLiteral("Courier New"), -15, green);
-    use_pen(green, 2);
-    for (int m = 1; m <= 4; ++m) {
-        c.moveTo(freq_to_x(10), phase_to_y(0) + 1);
-        c.lineTo(freq_to_x(100), phase_to_y(0) + 1);
-        c.lineTo(freq_to_x(10000), phase_to_y(-90 * m));
-        c.lineTo(freq_to_x(100000), phase_to_y(-90 * m));
-        text(freq_to_x(20000), phase_to_y(-90 * m + 45), QStringLiteral("n = ") + numfmt::integer(-m));
-    }
-    text(freq_to_x(30), phase_to_y(1050), QStringLiteral("                     1"));
-    text(freq_to_x(30), phase_to_y(1010), QStringLiteral("F( jf )  = -------------------------  ;     m = -n"));
-    text(freq_to_x(30), phase_to_y(970), QStringLiteral("              ( 1 + j f / f_eck )^m"));
-
-    use_pen(blue, 2);
-    c.font.color = blue;
-    for (int m = 1; m <= 4; ++m) {
-        c.moveTo(freq_to_x(10), phase_to_y(0) - 1);
-        c.lineTo(freq_to_x(100), phase_to_y(0) - 1);
-        c.lineTo(freq_to_x(10000), phase_to_y(90 * m));
-        c.lineTo(freq_to_x(100000), phase_to_y(90 * m));
-        text(freq_to_x(20000), phase_to_y(90 * m), QStringLiteral("n = ") + numfmt::integer(m));
-    }
-    text(freq_to_x(30), phase_to_y(1170), QStringLiteral("F( jf )  =    ( 1 + j f / f_eck )^n"));
-
-    use_font(QStringLiteral("MS Sans Serif"), 8, Qt::black);
-    static const QString low[] = {QStringLiteral("Asymptote"), QStringLiteral("für tiefe"),
-                                  QStringLiteral("Frequenzen:"), QStringLiteral("Phi = 0°")};
-    static const QString high[] = {QStringLiteral("Asymptote"), QStringLiteral("für hohe"),
-                                   QStringLiteral("Frequenzen:"), QStringLiteral("Phi = n·90°")};
-    static constexpr int heights[] = {800, 755, 710, 665};
-    for (int k = 0; k < 4; ++k)
-        text(freq_to_x(20), phase_to_y(heights[k]), low[k]);
-    for (int k = 0; k < 4; ++k)
-        text(freq_to_x(20000), phase_to_y(heights[k]), high[k]);
-
-    // The corner frequency and the two decades around it.
-    use_pen(Qt::black, 1, PenStyle::Dot);
-    line(freq_to_x(100), phase_to_y(420), freq_to_x(100), phase_to_y(850));
-    line(freq_to_x(10000), phase_to_y(420), freq_to_x(10000), phase_to_y(850));
-    line(freq_to_x(1000), phase_to_y(420), freq_to_x(1000), phase_to_y(480));
-    text(freq_to_x(500), phase_to_y(600), QStringLiteral("   Eckfrequenz"));
-    text(freq_to_x(500), phase_to_y(555), QStringLiteral(" f_eck = 1 kHz"));
-    text(freq_to_x(400), phase_to_y(510), QStringLiteral("Phi ( f_eck )  = n·45°"));
-    line(freq_to_x(1000), phase_to_y(620), freq_to_x(1000), phase_to_y(850));
-
-    use_pen(Qt::black);
-    const int y0 = phase_to_y(750);
-    line(freq_to_x(100), y0, freq_to_x(10000), y0);
-    auto arrow = [&](int x, int dx) {
-        line(x, y0, x + dx, y0 - 6);
-        line(x, y0, x + dx, y0 + 6);
     };
-    arrow(freq_to_x(100), 6);
-    arrow(freq_to_x(1000), -6);
-    arrow(freq_to_x(1000), 6);
-    arrow(freq_to_x(10000), -6);
-    text(freq_to_x(200), phase_to_y(800), QStringLiteral("1 Dekade"));
-    text(freq_to_x(200), phase_to_y(740), QStringLiteral("nach unten"));
-    text(freq_to_x(2000), phase_to_y(800), QStringLiteral("1 Dekade"));
-    text(freq_to_x(2000), phase_to_y(740), QStringLiteral("nach oben"));
+    page.curves = [] {
+        platform::Canvas& c = Form1->Canvas;
+        use_font(QStringLiteral("Courier New"), -15, green);
+        use_pen(green, 2);
+        for (int m = 1; m <= 4; ++m) {
+            c.moveTo(freq_to_x(10), phase_to_y(0) + 1);
+            c.lineTo(freq_to_x(100), phase_to_y(0) + 1);
+            c.lineTo(freq_to_x(10000), phase_to_y(-90 * m));
+            c.lineTo(freq_to_x(100000), phase_to_y(-90 * m));
+            text(freq_to_x(20000), phase_to_y(-90 * m + 45), QStringLiteral("n = ") + numfmt::integer(-m));
+        }
+        text(freq_to_x(30), phase_to_y(1050), QStringLiteral("                     1"));
+        text(freq_to_x(30), phase_to_y(1010), QStringLiteral("F( jf )  = -------------------------  ;     m = -n"));
+        text(freq_to_x(30), phase_to_y(970), QStringLiteral("              ( 1 + j f / f_eck )^m"));
 
-    restore_pen();
+        use_pen(blue, 2);
+        c.font.color = blue;
+        for (int m = 1; m <= 4; ++m) {
+            c.moveTo(freq_to_x(10), phase_to_y(0) - 1);
+            c.lineTo(freq_to_x(100), phase_to_y(0) - 1);
+            c.lineTo(freq_to_x(10000), phase_to_y(90 * m));
+            c.lineTo(freq_to_x(100000), phase_to_y(90 * m));
+            text(freq_to_x(20000), phase_to_y(90 * m), QStringLiteral("n = ") + numfmt::integer(m));
+        }
+        text(freq_to_x(30), phase_to_y(1170), QStringLiteral("F( jf )  =    ( 1 + j f / f_eck )^n"));
+
+        use_font(QStringLiteral("MS Sans Serif"), 8, Qt::black);
+        static const QString low[] = {QStringLiteral("Asymptote"), QStringLiteral("für tiefe"),
+                                      QStringLiteral("Frequenzen:"), QStringLiteral("Phi = 0°")};
+        static const QString high[] = {QStringLiteral("Asymptote"), QStringLiteral("für hohe"),
+                                       QStringLiteral("Frequenzen:"), QStringLiteral("Phi = n·90°")};
+        static constexpr int heights[] = {800, 755, 710, 665};
+        for (int k = 0; k < 4; ++k)
+            text(freq_to_x(20), phase_to_y(heights[k]), low[k]);
+        for (int k = 0; k < 4; ++k)
+            text(freq_to_x(20000), phase_to_y(heights[k]), high[k]);
+
+        // The corner frequency and the two decades around it.
+        use_pen(Qt::black, 1, PenStyle::Dot);
+        line(freq_to_x(100), phase_to_y(420), freq_to_x(100), phase_to_y(850));
+        line(freq_to_x(10000), phase_to_y(420), freq_to_x(10000), phase_to_y(850));
+        line(freq_to_x(1000), phase_to_y(420), freq_to_x(1000), phase_to_y(480));
+        text(freq_to_x(500), phase_to_y(600), QStringLiteral("   Eckfrequenz"));
+        text(freq_to_x(500), phase_to_y(555), QStringLiteral(" f_eck = 1 kHz"));
+        text(freq_to_x(400), phase_to_y(510), QStringLiteral("Phi ( f_eck )  = n·45°"));
+        line(freq_to_x(1000), phase_to_y(620), freq_to_x(1000), phase_to_y(850));
+
+        use_pen(Qt::black);
+        const int y0 = phase_to_y(750);
+        line(freq_to_x(100), y0, freq_to_x(10000), y0);
+        auto arrow = [&](int x, int dx) {
+            line(x, y0, x + dx, y0 - 6);
+            line(x, y0, x + dx, y0 + 6);
+        };
+        arrow(freq_to_x(100), 6);
+        arrow(freq_to_x(1000), -6);
+        arrow(freq_to_x(1000), 6);
+        arrow(freq_to_x(10000), -6);
+        text(freq_to_x(200), phase_to_y(800), QStringLiteral("1 Dekade"));
+        text(freq_to_x(200), phase_to_y(740), QStringLiteral("nach unten"));
+        text(freq_to_x(2000), phase_to_y(800), QStringLiteral("1 Dekade"));
+        text(freq_to_x(2000), phase_to_y(740), QStringLiteral("nach oben"));
+
+        restore_pen();
+    };
+    show_text_page(page);
 }

@@ -2,16 +2,17 @@
 // and the task generator of the point exercise.
 #include "app/Unit1.h"
 #include "app/exercises.h"
+#include "lessons/page_common.h"
 #include "lessons/pages.h"
 #include "platform/numfmt.h"
 #include "platform/system.h"
 
 #include <cmath>
 
-static QString point_page_text()
+static QStringList point_page_text()
 {
-    const QString rule(129, QLatin1Char('-'));
-    const QStringList lines = {
+    const QString& rule = memo_rule;
+    return {
         QString(),
         QStringLiteral("Ein Punkt im Bode-Diagramm ist - wie in jedem anderen Diagramm - erst durch zwei "
                        "Koordinaten festgelegt."),
@@ -35,30 +36,27 @@ static QString point_page_text()
         QStringLiteral("     1000 = 1E3 Hz :   schwarze Linie (volle Dekade, beschriftet)"),
         QStringLiteral("     2000 = 2E3,   3000 = 3E3,   4000 = 4E3,   5000 = 5E3 Hz :   graue Linien"),
     };
-    return lines.join(QStringLiteral("\r\n"));
 }
 
 void point_page()
 {
-    TForm1* f = Form1;
-    set_page_state(QStringLiteral("3"), QString(), QStringLiteral("03_01"));
-    point_mode = true;
-
-    open_exercise_page(QStringLiteral("Neuen Punkt vorgeben"));
-
-    chart.axis_f = true;
-    chart.with_units = true;
-    draw_chart(true, true);
-
-    f->M_text->setHeight(926);
-    f->M_text->show();
-    f->draw_page_frame(QStringLiteral("3. Punkte im Bode-Diagramm eintragen und ablesen"),
-                       QStringLiteral("07.11.07"));
-    f->M_text->setText(point_page_text());
-
-    f->B_pruef->hide();
-    new_point();
-    f->P_statistik->setCaption(point_statistics());
+    ExercisePage page;
+    page.state = {QStringLiteral("3"), QString(), QStringLiteral("03_01")};
+    page.title = QStringLiteral("3. Punkte im Bode-Diagramm eintragen und ablesen");
+    page.date = QStringLiteral("07.11.07");
+    page.mode = &point_mode;
+    page.new_task_caption = QStringLiteral("Neuen Punkt vorgeben");
+    // The chart of the last page, now in f and with units; the first
+    // task draws its own ranges.
+    page.chart = [] {
+        chart.axis_f = true;
+        chart.with_units = true;
+        draw_chart(true, true);
+    };
+    page.text = point_page_text();
+    page.new_task = new_point;
+    page.statistics = point_statistics;
+    show_exercise_page(page);
 }
 
 void new_point()

@@ -2,16 +2,17 @@
 // (page 04_01) and the task generator of the line exercise.
 #include "app/Unit1.h"
 #include "app/exercises.h"
+#include "lessons/page_common.h"
 #include "lessons/pages.h"
 #include "platform/numfmt.h"
 #include "platform/system.h"
 
 #include <cmath>
 
-static QString line_page_text()
+static QStringList line_page_text()
 {
-    const QString rule(129, QLatin1Char('-'));
-    const QStringList lines = {
+    const QString& rule = memo_rule;
+    return {
         QString(),
         QStringLiteral("Eine Gerade im Bode-Diagramm ist durch einen Punkt und ihre Steigung festgelegt. Die "
                        "Steigung gibt an, um wie viel sich der Betrag (in dB) oder der Winkel (in Grad) ändert, "
@@ -34,27 +35,21 @@ static QString line_page_text()
                        "Steigungsdreieck der gewünschten Steigung an, das andere dient als Lineal, an dem Sie das "
                        "erste bis zum gegebenen Punkt parallel verschieben."),
     };
-    return lines.join(QStringLiteral("\r\n"));
 }
 
 void line_page()
 {
-    TForm1* f = Form1;
-    set_page_state(QStringLiteral("4"), QString(), QStringLiteral("04_01"));
-    line_mode = true;
-
-    open_exercise_page(QStringLiteral("Neue Linie vorgeben"));
-    draw_chart(true, true);
-
-    f->M_text->setHeight(926);
-    f->M_text->show();
-    f->draw_page_frame(QStringLiteral("4. Linien im Bode-Diagramm eintragen und ablesen"),
-                       QStringLiteral("07.11.07"));
-    f->M_text->setText(line_page_text());
-
-    f->B_pruef->hide();
-    new_line();
-    f->P_statistik->setCaption(line_statistics());
+    ExercisePage page;
+    page.state = {QStringLiteral("4"), QString(), QStringLiteral("04_01")};
+    page.title = QStringLiteral("4. Linien im Bode-Diagramm eintragen und ablesen");
+    page.date = QStringLiteral("07.11.07");
+    page.mode = &line_mode;
+    page.new_task_caption = QStringLiteral("Neue Linie vorgeben");
+    page.chart = [] { draw_chart(true, true); };
+    page.text = line_page_text();
+    page.new_task = new_line;
+    page.statistics = line_statistics;
+    show_exercise_page(page);
 }
 
 void new_line()

@@ -39,24 +39,21 @@ void labelled_points(const QColor& color, std::initializer_list<Vertex> points, 
 const QString frequency_heading = QStringLiteral(". Elementare Frequenzabhängigkeiten :       ");
 const QString function_heading = QStringLiteral(". Elementare Funktionen :       ");
 
-// The frame every explanation page shares, up to its examples: page state,
-// captions, the chart in w without units, the text memo and the header
-// lesson + heading + section + subject.
-void begin_explanation(const QString& section, const QString& id, const QString& heading,
-                       const QString& subject, const ChartSettings& range, const QStringList& text)
+// An explanation page: page state, the chart in w without units, the text
+// memo, the header lesson + heading + section + subject and the examples.
+TextPage explanation(const QString& section, const QString& id, const QString& heading, const QString& subject,
+                     const ChartSettings& range, const QStringList& text, std::function<void()> curves,
+                     const QString& new_task_caption = QStringLiteral("Neue Funktion vorgeben"))
 {
-    TForm1* f = Form1;
-    set_page_state(QStringLiteral("5"), section, id);
-    const QString title = page_lesson + heading + page_section + subject;
-    f->B_neu->setText(id == QLatin1String("05_03") || id == QLatin1String("05_05")
-                          ? QStringLiteral("Neue Linie vorgeben")
-                          : QStringLiteral("Neue Funktion vorgeben"));
-    f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));
-    chart = range;
-    draw_chart(true, true);
-    show_text_memo(926);
-    f->draw_page_frame(title, date);
-    set_memo_text(text);
+    TextPage page;
+    page.state = {QStringLiteral("5"), section, id};
+    page.title = page.state.lesson + heading + section + subject;
+    page.date = date;
+    page.chart = chart_of(range);
+    page.text = text;
+    page.curves = std::move(curves);
+    page.new_task_caption = new_task_caption;
+    return page;
 }
 
 } // namespace
@@ -95,7 +92,7 @@ void mark_corner(const QColor& color, long double w, long double db, long double
 
 void page_05_01()
 {
-    begin_explanation(
+    show_text_page(explanation(
         QStringLiteral("5.1"), QStringLiteral("05_01"), frequency_heading,
         QStringLiteral(" Tiefpass 1. Ordnung (PT1)"),
         {0.1L, 1000, 0.001L, 100, -90, 90, false, false},
@@ -137,14 +134,15 @@ void page_05_01()
             QStringLiteral("Die Knickpunkte sind durch Quadrate markiert, die gestrichelten Senkrechten zeigen die "
                            "Eckkreisfrequenzen in beiden Diagrammen. Die Phasenverläufe sind um je einen Pixel "
                            "gegeneinander verschoben gezeichnet, damit sie sich nicht verdecken."),
-        });
-    draw_asymptotes(blue, {{0.1L, 30}, {30, 30}, {1000, dB(0.9486L)}}, {{0.1L, 0}, {3, 0}, {300, -90}, {1000, -90}},
-                    0, -1);
-    mark_corner(blue, 30, 30, -45, 42, -92);
-    draw_asymptotes(red, {{0.1L, -10}, {5, -10}, {1000, dB(0.001581L)}},
-                    {{0.1L, 0}, {0.5L, 0}, {50, -90}, {1000, -90}}, 0, 1);
-    mark_corner(red, 5, -10, -45, 42, -92);
-    Form1->B_pruef->hide();
+        },
+        [] {
+            draw_asymptotes(blue, {{0.1L, 30}, {30, 30}, {1000, dB(0.9486L)}}, {{0.1L, 0}, {3, 0}, {300, -90}, {1000, -90}},
+                            0, -1);
+            mark_corner(blue, 30, 30, -45, 42, -92);
+            draw_asymptotes(red, {{0.1L, -10}, {5, -10}, {1000, dB(0.001581L)}},
+                            {{0.1L, 0}, {0.5L, 0}, {50, -90}, {1000, -90}}, 0, 1);
+            mark_corner(red, 5, -10, -45, 42, -92);
+        }));
 }
 
 // ---------------------------------------------------------------------------
@@ -152,7 +150,7 @@ void page_05_01()
 
 void page_05_03()
 {
-    begin_explanation(
+    show_text_page(explanation(
         QStringLiteral("5.2"), QStringLiteral("05_03"), function_heading,
         QStringLiteral(" Integrierendes oder I- Verhalten"), {0.01L, 100000, 0.00001L, 100, -180, 180, false, false},
         {
@@ -190,12 +188,14 @@ void page_05_03()
             QStringLiteral("        Punkt 2 :  w = 20 / sec ,   -40 dB ;     Punkt 3 :  w = 2000 / sec ,   -80 dB"),
             QStringLiteral("Beide Phasenwinkel liegen bei -90°; sie sind etwas gegeneinander verschoben gezeichnet, "
                            "damit sie sich nicht verdecken."),
-        });
-    draw_asymptotes(blue, {{0.1L, 40}, {100000, -80}}, {{0.01L, -90}, {100000, -90}}, 0, -1);
-    labelled_points(blue, {{1, 20}, {10, 0}, {100, -20}, {10000, -60}}, 5, -25);
-    draw_asymptotes(green, {{0.01L, dB(20)}, {20000, -100}}, {{0.01L, -90}, {100000, -90}}, 0, 2);
-    labelled_points(green, {{0.2L, 0}, {20, -40}, {2000, -80}}, -20, 15);
-    Form1->B_pruef->hide();
+        },
+        [] {
+            draw_asymptotes(blue, {{0.1L, 40}, {100000, -80}}, {{0.01L, -90}, {100000, -90}}, 0, -1);
+            labelled_points(blue, {{1, 20}, {10, 0}, {100, -20}, {10000, -60}}, 5, -25);
+            draw_asymptotes(green, {{0.01L, dB(20)}, {20000, -100}}, {{0.01L, -90}, {100000, -90}}, 0, 2);
+            labelled_points(green, {{0.2L, 0}, {20, -40}, {2000, -80}}, -20, 15);
+        },
+        QStringLiteral("Neue Linie vorgeben")));
 }
 
 // ---------------------------------------------------------------------------
@@ -203,7 +203,7 @@ void page_05_03()
 
 void page_05_05()
 {
-    begin_explanation(
+    show_text_page(explanation(
         QStringLiteral("5.3"), QStringLiteral("05_05"), function_heading,
         QStringLiteral(" Differenzierendes oder D- Verhalten"), {0.01L, 100000, 0.00001L, 100, -180, 180, false, false},
         {
@@ -241,12 +241,14 @@ void page_05_05()
             QStringLiteral("        Punkt 3 :  w = 1 / K2 = 80000 / sec ,   0 dB   ( 2. Weg )"),
             QStringLiteral("Beide Phasenwinkel liegen bei +90°; sie sind etwas gegeneinander verschoben gezeichnet, "
                            "damit sie sich nicht verdecken."),
-        });
-    draw_asymptotes(blue, {{0.01L, -80}, {10000, 40}}, {{0.01L, 90}, {100000, 90}}, 0, -1);
-    labelled_points(blue, {{1, -40}, {10, -20}, {100, 0}, {10000, 40}}, 10, 2);
-    draw_asymptotes(green, {{0.8L, -100}, {100000, dB(1.25L)}}, {{0.01L, 90}, {100000, 90}}, 0, 2);
-    labelled_points(green, {{8, -80}, {800, -40}, {80000, 0}}, -45, -15);
-    Form1->B_pruef->hide();
+        },
+        [] {
+            draw_asymptotes(blue, {{0.01L, -80}, {10000, 40}}, {{0.01L, 90}, {100000, 90}}, 0, -1);
+            labelled_points(blue, {{1, -40}, {10, -20}, {100, 0}, {10000, 40}}, 10, 2);
+            draw_asymptotes(green, {{0.8L, -100}, {100000, dB(1.25L)}}, {{0.01L, 90}, {100000, 90}}, 0, 2);
+            labelled_points(green, {{8, -80}, {800, -40}, {80000, 0}}, -45, -15);
+        },
+        QStringLiteral("Neue Linie vorgeben")));
 }
 
 // ---------------------------------------------------------------------------
@@ -254,20 +256,15 @@ void page_05_05()
 
 void page_05_07()
 {
-    TForm1* f = Form1;
-    set_page_state(QStringLiteral("5"), QStringLiteral("5.2 + 5.3"), QStringLiteral("05_07"));
-    constant_mode = true;
-    // Nothing stored on another page may be checked here.
-    reset_answer();
-
-    chart = ChartSettings{0.1L, 100000, 0.00001L, 1000, -180, 180, false, false};
-    draw_chart(true, true);
-    open_exercise_page(QStringLiteral("Neue Konstante vorgeben"));
-    f->B_pruef->setText(QStringLiteral("Kontrolle der Eingabe"));
-    f->M_text->setHeight(926);
-    f->M_text->show();
-    f->draw_page_frame(task_title(QStringLiteral("Abschnitte")), date);
-    set_memo_text({
+    ExercisePage page;
+    page.state = {QStringLiteral("5"), QStringLiteral("5.2 + 5.3"), QStringLiteral("05_07")};
+    page.title = task_title(page.state, QStringLiteral("Abschnitte"));
+    page.date = date;
+    page.mode = &constant_mode;
+    page.new_task_caption = QStringLiteral("Neue Konstante vorgeben");
+    page.check_caption = QStringLiteral("Kontrolle der Eingabe");
+    page.chart = chart_of({0.1L, 100000, 0.00001L, 1000, -180, 180, false, false});
+    page.text = {
         QString(),
         QStringLiteral("KONSTANTE VON I- UND D-GLIEDERN"),
         QString(),
@@ -295,9 +292,10 @@ void page_05_07()
                        "rot eingezeichnet."),
         memo_rule,
         QStringLiteral("Bearbeiten Sie eine größere Anzahl von Konstanten ( Richtwert 20 - 50 )."),
-    });
-    new_constant();
-    f->B_pruef->hide();
+    };
+    page.new_task = new_constant;
+    page.statistics = constant_statistics;
+    show_exercise_page(page);
 }
 
 void new_constant()
@@ -360,7 +358,7 @@ void new_constant()
 
 void page_05_08()
 {
-    begin_explanation(
+    show_text_page(explanation(
         QStringLiteral("5.4"), QStringLiteral("05_08"), frequency_heading, QStringLiteral(" PI-Verhalten"),
         {0.1L, 10000, 0.1L, 10000, -90, 90, false, false},
         {
@@ -402,14 +400,15 @@ void page_05_08()
             QStringLiteral("Die Knickpunkte sind durch Quadrate markiert, die gestrichelten Senkrechten zeigen die "
                            "Eckkreisfrequenzen. Die Phasenverläufe sind um je einen Pixel gegeneinander verschoben "
                            "gezeichnet."),
-        });
-    draw_asymptotes(blue, {{0.2L, 80}, {200, 20}, {10000, 20}}, {{0.1L, -90}, {20, -90}, {2000, 0}, {10000, 0}}, 0,
-                    1);
-    mark_corner(blue, 200, 20, -45, 82, -94);
-    draw_asymptotes(red, {{0.1L, dB(22.136L)}, {7, -10}, {10000, -10}},
-                    {{0.1L, -90}, {0.7L, -90}, {70, 0}, {10000, 0}}, 0, -1);
-    mark_corner(red, 7, -10, -45, 82, -94);
-    Form1->B_pruef->hide();
+        },
+        [] {
+            draw_asymptotes(blue, {{0.2L, 80}, {200, 20}, {10000, 20}}, {{0.1L, -90}, {20, -90}, {2000, 0}, {10000, 0}}, 0,
+                            1);
+            mark_corner(blue, 200, 20, -45, 82, -94);
+            draw_asymptotes(red, {{0.1L, dB(22.136L)}, {7, -10}, {10000, -10}},
+                            {{0.1L, -90}, {0.7L, -90}, {70, 0}, {10000, 0}}, 0, -1);
+            mark_corner(red, 7, -10, -45, 82, -94);
+        }));
 }
 
 // ---------------------------------------------------------------------------
@@ -417,7 +416,7 @@ void page_05_08()
 
 void page_05_10()
 {
-    begin_explanation(
+    show_text_page(explanation(
         QStringLiteral("5.5"), QStringLiteral("05_10"), frequency_heading, QStringLiteral(" PD-Verhalten"),
         {0.1L, 10000, 0.01L, 100, -90, 90, false, false},
         {
@@ -457,14 +456,15 @@ void page_05_10()
             QStringLiteral("Die Knickpunkte sind durch Quadrate markiert, die gestrichelten Senkrechten zeigen die "
                            "Eckkreisfrequenzen. Die Phasenverläufe sind um je einen Pixel gegeneinander verschoben "
                            "gezeichnet."),
-        });
-    draw_asymptotes(red, {{0.1L, 10}, {5, 10}, {50 * std::sqrt(10.0L), 40}},
-                    {{0.1L, 0}, {0.5L, 0}, {50, 90}, {10000, 90}}, 0, -1);
-    mark_corner(red, 5, 10, 45, 42, -94);
-    draw_asymptotes(blue, {{0.1L, -20}, {100, -20}, {10000, 20}}, {{0.1L, 0}, {10, 0}, {1000, 90}, {10000, 90}}, 0,
-                    1);
-    mark_corner(blue, 100, -20, 45, 42, -94);
-    Form1->B_pruef->hide();
+        },
+        [] {
+            draw_asymptotes(red, {{0.1L, 10}, {5, 10}, {50 * std::sqrt(10.0L), 40}},
+                            {{0.1L, 0}, {0.5L, 0}, {50, 90}, {10000, 90}}, 0, -1);
+            mark_corner(red, 5, 10, 45, 42, -94);
+            draw_asymptotes(blue, {{0.1L, -20}, {100, -20}, {10000, 20}}, {{0.1L, 0}, {10, 0}, {1000, 90}, {10000, 90}}, 0,
+                            1);
+            mark_corner(blue, 100, -20, 45, 42, -94);
+        }));
 }
 
 // ---------------------------------------------------------------------------
@@ -472,7 +472,7 @@ void page_05_10()
 
 void page_05_12()
 {
-    begin_explanation(
+    show_text_page(explanation(
         QStringLiteral("5.6"), QStringLiteral("05_12"), frequency_heading, QStringLiteral(" Allpass erster Ordnung"),
         {0.1L, 10000, 0.1L, 10, -270, 90, false, false},
         {
@@ -511,15 +511,16 @@ void page_05_12()
             QStringLiteral("   blau :   w1 = 200 / sec"),
             QStringLiteral("Beide Beträge liegen bei 0 dB; sie sind um je einen Pixel gegeneinander verschoben "
                            "gezeichnet. Die Quadrate markieren den Winkel -90° bei  w = w1 ."),
-        });
-    // Only the angle shows the all-pass: its squares sit on the phase alone.
-    draw_asymptotes(red, {{0.1L, 0}, {10000, 0}}, {{0.1L, 0}, {0.3L, 0}, {30, -180}, {10000, -180}}, 1, 1);
-    mark_point(freq_to_x(3), phase_to_y(-90), red, 2);
-    corner_line(red, 3, 21, -276);
-    draw_asymptotes(blue, {{0.1L, 0}, {10000, 0}}, {{0.1L, 0}, {20, 0}, {2000, -180}, {10000, -180}}, -1, -1);
-    mark_point(freq_to_x(200), phase_to_y(-90), blue, 2);
-    corner_line(blue, 200, 21, -276);
-    Form1->B_pruef->hide();
+        },
+        [] {
+            // Only the angle shows the all-pass: its squares sit on the phase alone.
+            draw_asymptotes(red, {{0.1L, 0}, {10000, 0}}, {{0.1L, 0}, {0.3L, 0}, {30, -180}, {10000, -180}}, 1, 1);
+            mark_point(freq_to_x(3), phase_to_y(-90), red, 2);
+            corner_line(red, 3, 21, -276);
+            draw_asymptotes(blue, {{0.1L, 0}, {10000, 0}}, {{0.1L, 0}, {20, 0}, {2000, -180}, {10000, -180}}, -1, -1);
+            mark_point(freq_to_x(200), phase_to_y(-90), blue, 2);
+            corner_line(blue, 200, 21, -276);
+        }));
 }
 
 // ---------------------------------------------------------------------------
@@ -527,13 +528,15 @@ void page_05_12()
 
 void page_05_13()
 {
-    set_page_state(QStringLiteral("5"), QStringLiteral("5.6"), QStringLiteral("05_13"), QStringLiteral("1"));
     const QString crlf = QStringLiteral("\r\n");
-    const QString problem =
+    ConstructionPage page;
+    page.state = {QStringLiteral("5"), QStringLiteral("5.6"), QStringLiteral("05_13"), QStringLiteral("1")};
+    page.title = QStringLiteral("Lektion ") + page.state.lesson + QStringLiteral(" :   Abschnitt ") +
+                 page.state.section + QStringLiteral("   ") + page.state.example + QStringLiteral(". Beispiel");
+    page.date = QStringLiteral("12.11.07");
+    page.chart = {0.0001L, 1000, 0.01L, 100, -180, 90, false, true};
+    page.problem =
         crlf + QStringLiteral("Ermitteln Sie Betragsfrequenzgang und Phasenwinkelverlauf zu der Übertragungs-Funktion") +
         crlf + crlf + QStringLiteral("          G ( s ) = ( 0.5 - s · 10 sec ) / ( 0.5 + s · 10 sec )") + crlf + crlf;
-    show_construction_page({0.0001L, 1000, 0.01L, 100, -180, 90, false, true}, problem, 280,
-                           QStringLiteral("Lektion ") + page_lesson + QStringLiteral(" :   Abschnitt ") + page_section +
-                               QStringLiteral("   ") + page_example + QStringLiteral(". Beispiel"),
-                           QStringLiteral("12.11.07"));
+    show_construction_page(page);
 }

@@ -15,17 +15,17 @@ namespace {
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
 
-void begin_page(const char* section, const char* id)
+PageState state(const char* section, const char* id)
 {
-    set_page_state(QStringLiteral("5"), QString::fromLatin1(section), QString::fromLatin1(id));
+    return {QStringLiteral("5"), QString::fromLatin1(section), QString::fromLatin1(id)};
 }
 
-// The chart and the task panel; the page's example follows.
-void show_task_page(const ChartSettings& range, bool phase, const char* date, QuestionPage page)
+// The title, date and chart of a task page.
+void set_task_page(QuestionPage& page, const ChartSettings& range, bool phase, const char* date)
 {
-    page.title = task_title();
+    page.title = task_title(page.state);
     page.date = QString::fromLatin1(date);
-    show_example_task_page(range, phase, page);
+    page.chart = chart_of(range, true, phase);
 }
 
 // A straight magnitude line and, beside it, the number the questions call
@@ -49,8 +49,8 @@ void numbered_line(const QColor& color, Vertex from, Vertex to, const char* numb
 
 void page_05_02()
 {
-    begin_page("5.1", "05_02");
     QuestionPage page;
+    page.state = state("5.1", "05_02");
     page.questions = {
         QStringLiteral("1. Aufgabe: \r\n\r\n"
                        "Ermitteln Sie aus dem Bode-Diagramm auf der linken Seite die zugehörigen "
@@ -110,11 +110,14 @@ void page_05_02()
                     QStringLiteral("K5 = 31.623; wx_5 = 1"), QStringLiteral("K5 = 3.1623E-2; wx_5 = 1")},
     };
     page.key = {4, 7, 2, 5, 6};
-    show_task_page({0.01L, 1E5L, 0.001L, 100, -270, 0, false, true}, true, "07.11.07", page);
-    // K1 = -17.783 (25 dB, the phase starting at -180 degrees), wx = 4.
-    draw_asymptotes(blue, {{0.01L, 25}, {4, 25}, {71100, -60}},
-                    {{0.01L, -180}, {0.4L, -180}, {40, -270}, {1E5L, -270}});
-    mark_corner(blue, 4, 25, -225, 42, -275);
+    set_task_page(page, {0.01L, 1E5L, 0.001L, 100, -270, 0, false, true}, true, "07.11.07");
+    page.curves = [] {
+        // K1 = -17.783 (25 dB, the phase starting at -180 degrees), wx = 4.
+        draw_asymptotes(blue, {{0.01L, 25}, {4, 25}, {71100, -60}},
+                        {{0.01L, -180}, {0.4L, -180}, {40, -270}, {1E5L, -270}});
+        mark_corner(blue, 4, 25, -225, 42, -275);
+    };
+    show_question_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -122,8 +125,8 @@ void page_05_02()
 
 void page_05_04()
 {
-    begin_page("5.2", "05_04");
     QuestionPage page;
+    page.state = state("5.2", "05_04");
     page.questions = {
         QStringLiteral("1. Aufgabe: \r\n\r\n"
                        "Welche Form besitzt die Übertragungs-Funktion  G ( s )  eines Systems mit\r\n"
@@ -172,11 +175,14 @@ void page_05_04()
     page.key = {5, 6, 6, 1, 6};
     // Items 3 and 6 of the fifth list read alike; either is the right answer.
     page.second_key = {0, 0, 0, 0, 3};
-    show_task_page({0.001L, 1E4L, 1E-4L, 1000, -90, 90, false, false}, false, "15.05.09", page);
-    // K / s with K1 = 2E3, K = 1 and K3 = 0.05.
-    numbered_line(blue, {2, 60}, {1E4L, dB(0.2L)}, "1", {2.4L, 55});
-    numbered_line(blue, {0.001L, 60}, {1E4L, -80}, "2", {0.0012L, 55});
-    numbered_line(blue, {0.001L, 33.979L}, {500, -80}, "3", {0.0012L, 28});
+    set_task_page(page, {0.001L, 1E4L, 1E-4L, 1000, -90, 90, false, false}, false, "15.05.09");
+    page.curves = [] {
+        // K / s with K1 = 2E3, K = 1 and K3 = 0.05.
+        numbered_line(blue, {2, 60}, {1E4L, dB(0.2L)}, "1", {2.4L, 55});
+        numbered_line(blue, {0.001L, 60}, {1E4L, -80}, "2", {0.0012L, 55});
+        numbered_line(blue, {0.001L, 33.979L}, {500, -80}, "3", {0.0012L, 28});
+    };
+    show_question_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -184,8 +190,8 @@ void page_05_04()
 
 void page_05_06()
 {
-    begin_page("5.3", "05_06");
     QuestionPage page;
+    page.state = state("5.3", "05_06");
     page.questions = {
         QStringLiteral("1. Aufgabe: \r\n\r\n"
                        "Ermitteln Sie aus den Betragsfrequenzgänge den Typ der Funktion sowie \r\n"
@@ -232,16 +238,19 @@ void page_05_06()
                     QStringLiteral(" 1E-1"), QStringLiteral(" 1E3"), QStringLiteral(" 1E5"), QStringLiteral(" 1E7")},
     };
     page.key = {6, 3, 2, 5, 7};
-    show_task_page({0.1L, 1E5L, 1E-5L, 1000, -180, 180, false, false}, false, "07.11.07", page);
-    // K * s with K1 = 3.162, K3 = 1.25E-3, K5 = 5E-6 and K1 / K6 = 1E7.
-    const long double root10 = std::sqrt(10.0L);
-    numbered_line(red, {0.1L, -10}, {100 * root10, 60}, "1", {0.12L, 0});
-    numbered_line(red, {0.1L, dB(2E-2L / root10)}, {5E3L * root10, 60}, "2", {0.12L, -32});
-    numbered_line(red, {0.1L, dB(1.25E-4L)}, {1E5L, dB(125)}, "3", {0.12L, -70});
-    numbered_line(red, {0.1L, -100}, {1E5L, 20}, "4", {0.11L, -92});
-    numbered_line(red, {2, -100}, {1E5L, dB(0.5L)}, "5", {2.2L, -92});
-    numbered_line(red, {30, -100}, {1E5L, dB(1 / 30.0L)}, "6", {33, -92});
-    numbered_line(red, {400, -100}, {1E5L, dB(0.0025L)}, "7", {440, -92});
+    set_task_page(page, {0.1L, 1E5L, 1E-5L, 1000, -180, 180, false, false}, false, "07.11.07");
+    page.curves = [] {
+        // K * s with K1 = 3.162, K3 = 1.25E-3, K5 = 5E-6 and K1 / K6 = 1E7.
+        const long double root10 = std::sqrt(10.0L);
+        numbered_line(red, {0.1L, -10}, {100 * root10, 60}, "1", {0.12L, 0});
+        numbered_line(red, {0.1L, dB(2E-2L / root10)}, {5E3L * root10, 60}, "2", {0.12L, -32});
+        numbered_line(red, {0.1L, dB(1.25E-4L)}, {1E5L, dB(125)}, "3", {0.12L, -70});
+        numbered_line(red, {0.1L, -100}, {1E5L, 20}, "4", {0.11L, -92});
+        numbered_line(red, {2, -100}, {1E5L, dB(0.5L)}, "5", {2.2L, -92});
+        numbered_line(red, {30, -100}, {1E5L, dB(1 / 30.0L)}, "6", {33, -92});
+        numbered_line(red, {400, -100}, {1E5L, dB(0.0025L)}, "7", {440, -92});
+    };
+    show_question_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -249,8 +258,8 @@ void page_05_06()
 
 void page_05_09()
 {
-    begin_page("5.4", "05_09");
     QuestionPage page;
+    page.state = state("5.4", "05_09");
     page.questions = {
         QStringLiteral("1. Aufgabe: \r\n\r\n"
                        "Ermitteln Sie aus dem Bode-Diagramm auf der linken Seite die zugehörigen "
@@ -313,10 +322,13 @@ void page_05_09()
                     QStringLiteral("Kp_5 = 0.5/s; wo_5 = 3")},
     };
     page.key = {6, 5, 7, 2, 4};
-    show_task_page({1, 1000, 0.01L, 100, -180, 90, true, true}, true, "07.11.07", page);
-    // Kp = -5 dB, fo = 20 Hz.
-    draw_asymptotes(blue, {{1, 21.021L}, {20, -5}, {1000, -5}}, {{1, -90}, {2, -90}, {200, 0}, {1000, 0}});
-    mark_corner(blue, 20, -5, -45, 42, -182);
+    set_task_page(page, {1, 1000, 0.01L, 100, -180, 90, true, true}, true, "07.11.07");
+    page.curves = [] {
+        // Kp = -5 dB, fo = 20 Hz.
+        draw_asymptotes(blue, {{1, 21.021L}, {20, -5}, {1000, -5}}, {{1, -90}, {2, -90}, {200, 0}, {1000, 0}});
+        mark_corner(blue, 20, -5, -45, 42, -182);
+    };
+    show_question_page(page);
 }
 
 // ---------------------------------------------------------------------------
@@ -324,8 +336,8 @@ void page_05_09()
 
 void page_05_11()
 {
-    begin_page("5.5", "05_11");
     QuestionPage page;
+    page.state = state("5.5", "05_11");
     page.questions = {
         QStringLiteral("1. Aufgabe: \r\n\r\n"
                        "Ermitteln Sie aus dem Bode-Diagramm auf der linken Seite die zugehörigen "
@@ -391,8 +403,11 @@ void page_05_11()
                     QStringLiteral("wo_5 = 31.623/s; |G(wo_5)|=20 dB")},
     };
     page.key = {4, 6, 3, 4, 6};
-    show_task_page({0.1L, 1E4L, 0.01L, 100, -90, 90, true, false}, true, "07.11.07", page);
-    // Kp = -15 dB, fo = 30.
-    draw_asymptotes(red, {{0.1L, -15}, {30, -15}, {1E4L, 35.458L}}, {{0.1L, 0}, {3, 0}, {300, 90}, {1E4L, 90}});
-    mark_corner(red, 30, -15, 45, 42, -94);
+    set_task_page(page, {0.1L, 1E4L, 0.01L, 100, -90, 90, true, false}, true, "07.11.07");
+    page.curves = [] {
+        // Kp = -15 dB, fo = 30.
+        draw_asymptotes(red, {{0.1L, -15}, {30, -15}, {1E4L, 35.458L}}, {{0.1L, 0}, {3, 0}, {300, 90}, {1E4L, 90}});
+        mark_corner(red, 30, -15, 45, 42, -94);
+    };
+    show_question_page(page);
 }

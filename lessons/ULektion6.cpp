@@ -2,7 +2,6 @@
 // Examples 1 and 2 are read off a given magnitude diagram and then completed
 // by constructing the phase; example 3 detects an all-pass; example 4
 // constructs the whole Bode diagram from G(s).
-#include "app/Unit1.h"
 #include "app/task_panel.h"
 #include "construction/Uallgemein.h"
 #include "construction/result_text.h"
@@ -44,16 +43,25 @@ QStringList see_texts()
     return items;
 }
 
-void show_task_page(const ChartSettings& range, bool phase, QuestionPage page)
+// The title, date and chart of a task page.
+void set_task_page(QuestionPage& page, const ChartSettings& range, bool phase)
 {
-    page.title = example_title(read_off_suffix);
+    page.title = example_title(page.state, read_off_suffix);
     page.date = task_date;
-    show_example_task_page(range, phase, page);
+    page.chart = chart_of(range, true, phase);
 }
 
-void show_construction(const ChartSettings& range, const QString& problem, int text_height, const QString& suffix)
+ConstructionPage construction(const char* id, const char* example, const ChartSettings& range,
+                              const QString& problem, int text_height, const QString& suffix)
 {
-    show_construction_page(range, problem, text_height, example_title(suffix), construction_date);
+    ConstructionPage page;
+    page.state = example_state(id, example);
+    page.title = example_title(page.state, suffix);
+    page.date = construction_date;
+    page.chart = range;
+    page.problem = problem;
+    page.memo_height = text_height;
+    return page;
 }
 
 } // namespace
@@ -62,8 +70,8 @@ void show_construction(const ChartSettings& range, const QString& problem, int t
 
 void page_06_01()
 {
-    begin_example_page("06_01", "1");
     QuestionPage page;
+    page.state = example_state("06_01", "1");
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
                QStringLiteral("Ermitteln Sie den Wert der Konstante K als Zahl und in dB.")}),
@@ -118,23 +126,25 @@ void page_06_01()
         see_texts(),
     };
     page.key = {6, 4, 7, 4, 0};
-    show_task_page({0.01L, 1E6L, 1E-5L, 100, -360, 360, false, false}, false, page);
-    draw_example_1();
+    set_task_page(page, {0.01L, 1E6L, 1E-5L, 100, -360, 360, false, false}, false);
+    page.curves = draw_example_1;
+    show_question_page(page);
 }
 
 void page_06_02()
 {
-    begin_example_page("06_02", "1");
-    show_construction({0.01L, 1E6L, 1E-5L, 100, -180, 180, false, false}, phase_problem(), 280, phase_suffix);
-    draw_example_1();
+    ConstructionPage page =
+        construction("06_02", "1", {0.01L, 1E6L, 1E-5L, 100, -180, 180, false, false}, phase_problem(), 280, phase_suffix);
+    page.given = draw_example_1;
+    show_construction_page(page);
 }
 
 // ------------------------------------------------------------ example 2
 
 void page_06_03()
 {
-    begin_example_page("06_03", "2");
     QuestionPage page;
+    page.state = example_state("06_03", "2");
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
                QStringLiteral("Ermitteln Sie den Wert der Konstante K in dB und als Zahl.")}),
@@ -188,23 +198,25 @@ void page_06_03()
         see_texts(),
     };
     page.key = {5, 3, 5, 6, 6};
-    show_task_page({0.1L, 1000, 1E-4L, 100, -540, 0, false, false}, false, page);
-    draw_example_2();
+    set_task_page(page, {0.1L, 1000, 1E-4L, 100, -540, 0, false, false}, false);
+    page.curves = draw_example_2;
+    show_question_page(page);
 }
 
 void page_06_04()
 {
-    begin_example_page("06_04", "2");
-    show_construction({0.1L, 1000, 1E-4L, 100, -270, 0, false, false}, phase_problem(), 280, phase_suffix);
-    draw_example_2();
+    ConstructionPage page =
+        construction("06_04", "2", {0.1L, 1000, 1E-4L, 100, -270, 0, false, false}, phase_problem(), 280, phase_suffix);
+    page.given = draw_example_2;
+    show_construction_page(page);
 }
 
 // ------------------------------------------------------------ example 3
 
 void page_06_05()
 {
-    begin_example_page("06_05", "3");
     QuestionPage page;
+    page.state = example_state("06_05", "3");
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
                QStringLiteral("Ermitteln Sie ausgehend vom >>BETRAGSFREQUENZGANG<< die modifizierte "
@@ -262,19 +274,21 @@ void page_06_05()
         see_texts(),
     };
     page.key = {0, 4, 3, 1, 0};
-    show_task_page({1E-4L, 1E4L, 0.001L, 10, -270, 90, false, true}, true, page);
+    set_task_page(page, {1E-4L, 1E4L, 0.001L, 10, -270, 90, false, true}, true);
     // The third question asks for a printed diagram sheet.
-    Form1->set_buttons(1, 1, 1, 0, 0, -1, -1, 1);
-    draw_given_magnitude({{1E-4L, 15}, {0.02L, 15}, {0.2L, -5}, {20, -5}, {1E4L, -58.98L}});
-    draw_given_phase({{1E-4L, 0}, {2E-3L, 0}, {0.02L, -45}, {0.2L, -45}, {2, 0}, {20, -45}, {200, -180},
-                      {2000, -270}, {1E4L, -270}});
+    page.print_button = true;
+    page.curves = [] {
+        draw_given_magnitude({{1E-4L, 15}, {0.02L, 15}, {0.2L, -5}, {20, -5}, {1E4L, -58.98L}});
+        draw_given_phase({{1E-4L, 0}, {2E-3L, 0}, {0.02L, -45}, {0.2L, -45}, {2, 0}, {20, -45}, {200, -180},
+                          {2000, -270}, {1E4L, -270}});
+    };
+    show_question_page(page);
 }
 
 // ------------------------------------------------------------ example 4
 
 void page_06_06()
 {
-    begin_example_page("06_06", "4");
     // The blanks centre numerator and denominator over the fraction bar in
     // the memo's Arial 18.
     const QString problem =
@@ -282,5 +296,6 @@ void page_06_06()
         QStringLiteral("                                          ( s + 2E0 / sec ) · ( s + 2E3 / sec )") + crlf +
         QStringLiteral("          G(s) = 2E2 / sec · ------------------------------------------------ ") + crlf +
         QStringLiteral("                                          ( s + 5E1 / sec ) · ( s + 4E2 / sec )²") + crlf;
-    show_construction({0.1L, 1E5L, 0.001L, 10, -180, 90, false, true}, problem, 300, example_suffix);
+    show_construction_page(
+        construction("06_06", "4", {0.1L, 1E5L, 0.001L, 10, -180, 90, false, true}, problem, 300, example_suffix));
 }

@@ -21,15 +21,24 @@ void draw_example_1()
     draw_given_magnitude({{0.1L, 40}, {5, 6.021L}, {50, -33.979L}, {1000, -60}});
 }
 
+ConstructionPage construction(const char* id, const char* example, const QString& suffix)
+{
+    ConstructionPage page;
+    page.state = example_state(id, example);
+    page.title = example_title(page.state, suffix);
+    page.date = construction_date;
+    return page;
+}
+
 } // namespace
 
 // ------------------------------------------------------------ example 1
 
 void page_07_01()
 {
-    begin_example_page("07_01", "1");
     QuestionPage page;
-    page.title = example_title(QStringLiteral(". Beispiel  |G(jw->0)| # konstant"));
+    page.state = example_state("07_01", "1");
+    page.title = example_title(page.state, QStringLiteral(". Beispiel  |G(jw->0)| # konstant"));
     page.date = QStringLiteral("09.11.07");
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
@@ -89,16 +98,18 @@ void page_07_01()
                     QStringLiteral("   - 180°"), QStringLiteral("   - 270°")},
     };
     page.key = {4, 2, 4, 6, 5};
-    show_example_task_page({0.1L, 1000, 0.001L, 100, -180, 90, false, false}, false, page);
-    draw_example_1();
+    page.chart = chart_of({0.1L, 1000, 0.001L, 100, -180, 90, false, false}, true, false);
+    page.curves = draw_example_1;
+    show_question_page(page);
 }
 
 void page_07_02()
 {
-    begin_example_page("07_02", "1");
-    show_construction_page({0.1L, 1000, 0.001L, 100, -180, 90, false, false}, phase_problem(), 280,
-                           example_title(phase_suffix), construction_date);
-    draw_example_1();
+    ConstructionPage page = construction("07_02", "1", phase_suffix);
+    page.chart = {0.1L, 1000, 0.001L, 100, -180, 90, false, false};
+    page.problem = phase_problem();
+    page.given = draw_example_1;
+    show_construction_page(page);
 }
 
 // ------------------------------------------------------------ examples 2 and 3
@@ -108,24 +119,26 @@ void page_07_02()
 
 void page_07_03()
 {
-    begin_example_page("07_03", "2");
-    const QString problem = QStringLiteral("Gegeben ist die Übertragungs-Funktion ") + crlf + crlf +
+    ConstructionPage page = construction("07_03", "2", example_suffix);
+    page.chart = {1E-4L, 1000, 1, 1000, -90, 90, false, false};
+    page.problem = QStringLiteral("Gegeben ist die Übertragungs-Funktion ") + crlf + crlf +
                             QStringLiteral("                         100 s² + 101 s + 1") + crlf +
                             QStringLiteral("          G(s) =  ------------------------------ ") + crlf +
                             QStringLiteral("                                  s² + 20 s") + crlf;
-    show_construction_page({1E-4L, 1000, 1, 1000, -90, 90, false, false}, problem, 300,
-                           example_title(example_suffix), construction_date);
+    page.memo_height = 300;
+    show_construction_page(page);
 }
 
 void page_07_04()
 {
-    begin_example_page("07_04", "3");
-    const QString problem =
+    ConstructionPage page = construction("07_04", "3", example_suffix);
+    page.chart = {0.01L, 100, 0.01L, 100, -360, 180, false, false};
+    page.problem =
         QStringLiteral("Konstruieren Sie das Bode-Diagramm zur Übertragungs-Funktion ") + crlf + crlf +
         QStringLiteral("                                    100 · ( s² - s³ )") + crlf +
         QStringLiteral("          G(s) = ----------------------------------------------------------------------- ") +
         crlf +
         QStringLiteral("                       ( 1 + s ) · ( 1 + 10 s + 25 s² ) · ( 1 + 0.4s + 0.04 s² )") + crlf;
-    show_construction_page({0.01L, 100, 0.01L, 100, -360, 180, false, false}, problem, 300,
-                           example_title(example_suffix), construction_date);
+    page.memo_height = 300;
+    show_construction_page(page);
 }

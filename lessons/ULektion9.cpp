@@ -14,6 +14,10 @@ const QString title = QStringLiteral("Eigenes Beispiel : Bode-Diagramm zu  G(s)"
 const QString date = QStringLiteral("08.12.26");
 // The problem statement sits above the input panel.
 constexpr int text_height = 150;
+PageState state()
+{
+    return {QStringLiteral("9"), QString(), own_example::page_id};
+}
 
 const QStringList entry = {
     QStringLiteral("Geben Sie Zähler und Nenner einer Übertragungs-Funktion  G(s)  ein, deren Bode-Diagramm Sie "
@@ -53,23 +57,18 @@ const QStringList limits = {
 void page_09_01()
 {
     TForm1* f = Form1;
-    set_page_state(QStringLiteral("9"), QString(), own_example::page_id);
-    f->set_buttons(0, 0, -1, -1, -1, -1, -1, -1);
+    begin_page(state());
+    // The construction buttons come with the accepted function.
+    apply_page_kind(PageKind::construction, text_height, KindVariant::without_buttons);
     // No lesson page follows; "Zurück zur letzten Seite" returns.
     f->B_rechts->setEnabled(false);
     chart = ChartSettings{};
     draw_chart(true, true);
-    f->P_aufgaben->hide();
-    f->P_punkt->hide();
-    f->M_text->setHeight(text_height);
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
     f->M_text->setText(memo_text(entry));
-    f->M_text->show();
     f->M_teilaufg->setText(memo_text(forms));
-    f->M_teilaufg->show();
     f->M_teilloes->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
     f->M_teilloes->setText(memo_text(limits));
-    f->M_teilloes->show();
     f->P_eigen->show();
     f->draw_page_frame(title, date);
     f->E_zaehler->setFocus();
@@ -89,7 +88,13 @@ void TForm1::B_uebernehmenClick()
     clear_phase_polygon();
     const QString problem = QStringLiteral("Konstruieren Sie das Bode-Diagramm zur Übertragungs-Funktion") + crlf +
                             crlf + own_example::description() + crlf;
-    show_construction_page({r.fmin, r.fmax, r.bmin, r.bmax, r.pmin, r.pmax, false, false}, problem, text_height,
-                           title, date);
+    ConstructionPage page;
+    page.state = state();
+    page.title = title;
+    page.date = date;
+    page.chart = {r.fmin, r.fmax, r.bmin, r.bmax, r.pmin, r.pmax, false, false};
+    page.problem = problem;
+    page.memo_height = text_height;
+    show_construction_page(page);
     P_eigen->show();
 }

@@ -2,9 +2,8 @@
 #include "lessons/page_common.h"
 
 #include "app/Unit1.h"
+#include "app/exercises.h"
 #include "construction/result_text.h"
-
-#include <algorithm>
 
 using result_text::lines;
 
@@ -19,18 +18,6 @@ QString memo_text(const QStringList& lines)
     return lines.join(crlf);
 }
 
-void show_text_memo(int height)
-{
-    TForm1* f = Form1;
-    f->P_aufgaben->hide();
-    f->P_punkt->hide();
-    f->P_diag->hide();
-    f->M_teilaufg->hide();
-    f->M_teilloes->hide();
-    f->M_text->setHeight(height);
-    f->M_text->show();
-}
-
 void set_memo_text(const QStringList& lines)
 {
     Form1->M_text->clear();
@@ -43,25 +30,25 @@ void line(int x1, int y1, int x2, int y2)
     Form1->Canvas.lineTo(x2, y2);
 }
 
-void begin_example_page(const char* id, const char* example)
+PageState example_state(const char* id, const char* example)
 {
     const QString page = QString::fromLatin1(id);
-    set_page_state(QString::number(page.left(2).toInt()), QString(), page, QString::fromLatin1(example));
+    return {QString::number(page.left(2).toInt()), QString(), page, QString::fromLatin1(example)};
 }
 
 const QString phase_suffix = QStringLiteral(". Beispiel  Phasenwinkelverlauf");
 const QString example_suffix = QStringLiteral(". Beispiel ");
 const QString choose_solution = QStringLiteral("Lösung wählen");
 
-QString task_title(const QString& sections, const QString& part)
+QString task_title(const PageState& state, const QString& sections, const QString& part)
 {
-    return QStringLiteral("Aufgaben zur ") + page_lesson + QStringLiteral(". Lektion ,  ") + sections +
-           QLatin1Char(' ') + page_section + part;
+    return QStringLiteral("Aufgaben zur ") + state.lesson + QStringLiteral(". Lektion ,  ") + sections +
+           QLatin1Char(' ') + state.section + part;
 }
 
-QString example_title(const QString& suffix)
+QString example_title(const PageState& state, const QString& suffix)
 {
-    return QStringLiteral("Lektion ") + page_lesson + QStringLiteral(" : ") + page_example + suffix;
+    return QStringLiteral("Lektion ") + state.lesson + QStringLiteral(" : ") + state.example + suffix;
 }
 
 void draw_given_magnitude(std::initializer_list<Vertex> vertices)
@@ -80,14 +67,6 @@ void draw_given_phase(std::initializer_list<Vertex> vertices)
         mark_phase_vertex(k);
 }
 
-void show_example_task_page(const ChartSettings& range, bool phase, QuestionPage page)
-{
-    chart = range;
-    draw_chart(true, phase);
-    Form1->P_punkt->hide();
-    setup_question_page(page);
-}
-
 QString construction_guidance()
 {
     return memo_rule +
@@ -104,32 +83,74 @@ QString construction_guidance()
                           "bereichsweise deckungsgleich verlaufen !");
 }
 
-void show_construction_page(const ChartSettings& range, const QString& problem, int text_height,
-                            const QString& title, const QString& date)
-{
-    TForm1* f = Form1;
-    f->set_buttons(0, 0, -1, -1, -1, 1, 0, 1);
-    chart = range;
-    draw_chart(true, true);
-    f->P_aufgaben->hide();
-    f->P_punkt->hide();
-    f->P_diag->show();
-    f->M_teilaufg->show();
-    f->M_teilloes->show();
-    f->M_text->show();
-    // The page text ends above the subtask memo, which would hide its last
-    // line and the foot of its scroll bar.
-    f->M_text->setHeight(std::min(text_height, f->M_teilaufg->y() - f->M_text->y()));
-    f->M_text->clear();
-    f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    f->M_text->setText(problem + construction_guidance());
-    start_construction();
-    f->draw_page_frame(title, date);
-}
-
 QString phase_problem()
 {
     return crlf + QStringLiteral("Konstruieren Sie unter der Annahme,") + crlf +
            QStringLiteral("dass die betrachtete Funktion minimalphasig ist und stabiles Verhalten besitzt") + crlf +
            QStringLiteral("den zum Betragsfrequenzgang gehörigen Phasenwinkelverlauf.") + crlf;
+}
+
+std::function<void()> chart_of(const ChartSettings& settings, bool magnitude, bool phase)
+{
+    return [settings, magnitude, phase] {
+        chart = settings;
+        draw_chart(magnitude, phase);
+    };
+}
+
+void show_text_page(const TextPage& page)
+{
+    TForm1* f = Form1;
+    begin_page(page.state);
+    if (!page.new_task_caption.isEmpty()) {
+        f->B_neu->setText(page.new_task_caption);
+        f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));
+    }
+    apply_page_kind(PageKind::text, page.memo_height);
+    if (page.chart)
+        page.chart();
+    if (page.pictures)
+        page.pictures();
+    f->draw_page_frame(page.title, page.date, page.frame_bottom);
+    f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
+    set_memo_text(page.text);
+    if (page.curves)
+        page.curves();
+    if (!page.new_task_caption.isEmpty())
+        f->B_pruef->hide();
+}
+
+void show_exercise_page(const ExercisePage& page)
+{
+    TForm1* f = Form1;
+    begin_page(page.state);
+    *page.mode = true;
+    // Nothing stored on another page may be checked here.
+    reset_answer();
+    f->B_neu->setText(page.new_task_caption);
+    f->B_pruef->setText(page.check_caption);
+    apply_page_kind(PageKind::exercise);
+    if (page.chart)
+        page.chart();
+    f->draw_page_frame(page.title, page.date);
+    set_memo_text(page.text);
+    f->B_pruef->hide();
+    page.new_task();
+    f->P_statistik->setCaption(page.statistics());
+}
+
+void show_construction_page(const ConstructionPage& page)
+{
+    TForm1* f = Form1;
+    begin_page(page.state);
+    apply_page_kind(PageKind::construction, page.memo_height);
+    chart = page.chart;
+    draw_chart(true, true);
+    f->M_text->clear();
+    f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
+    f->M_text->setText(page.problem + construction_guidance());
+    start_construction(page.last_page);
+    f->draw_page_frame(page.title, page.date, 970, page.own_example_button);
+    if (page.given)
+        page.given();
 }

@@ -2,11 +2,15 @@
 // The page functions of all lessons, one per page id. The dispatcher of the
 // main window calls them; each draws its whole page.
 
+#include <array>
+
 using PageFunction = void (*)();
 
 // The function of page `page` of lesson `lesson` (1..8), or nullptr where
 // the lesson has no such page (yet).
 PageFunction page_function(int lesson, int page);
+// The number of pages of each lesson [1..8], as the dispatcher has them.
+std::array<int, 9> page_counts();
 
 // Lesson 1: conventions and mathematical basics.
 void page_01_01();

@@ -20,29 +20,25 @@ const QString introduction =
                    "in das Sie Ihre graphischen Lösungen eintragen.\r\n\r\n"
                    "Übertragen Sie dann gegebenenfalls alle bekannten Informationen in das Diagramm.");
 
-// A construction page as its page function leaves it before the sequence
-// starts: page state, chart ranges, buttons and panels.
+// A construction page with the length of its subtask sequence.
 struct Page {
     const char* lesson;
     const char* id;
     int subtasks;
     int heading_breaks;
-    long double fmin, fmax, bmin, bmax;
-    int pmin, pmax;
-    bool with_units;
 };
 
 constexpr Page pages[] = {
-    {"5", "05_13", 7, 3, 1E-4L, 1000, 0.01L, 100, -180, 90, true},
-    {"6", "06_02", 4, 3, 0.01L, 1E6L, 1E-5L, 100, -180, 180, false},
-    {"6", "06_04", 4, 3, 0.1L, 1000, 1E-4L, 100, -270, 0, false},
-    {"6", "06_06", 8, 2, 0.1L, 1E5L, 0.001L, 10, -180, 90, true},
-    {"7", "07_02", 4, 3, 0.1L, 1000, 0.001L, 100, -180, 90, false},
-    {"7", "07_03", 9, 2, 1E-4L, 1000, 1, 1000, -90, 90, false},
-    {"7", "07_04", 8, 2, 0.01L, 100, 0.01L, 100, -360, 180, false},
-    {"8", "08_01", 7, 2, 0.01L, 1E5L, 0.001L, 100, -90, 90, false},
-    {"8", "08_02", 9, 2, 1E-5L, 1E5L, 0.1L, 10, -180, 180, false},
-    {"8", "08_03", 4, 2, 0.01L, 1000, 0.01L, 100, -180, 180, false},
+    {"5", "05_13", 7, 3},
+    {"6", "06_02", 4, 3},
+    {"6", "06_04", 4, 3},
+    {"6", "06_06", 8, 2},
+    {"7", "07_02", 4, 3},
+    {"7", "07_03", 9, 2},
+    {"7", "07_04", 8, 2},
+    {"8", "08_01", 7, 2},
+    {"8", "08_02", 9, 2},
+    {"8", "08_03", 4, 2},
 };
 
 const Page& page(const char* id)
@@ -55,8 +51,7 @@ const Page& page(const char* id)
 
 void openPage(TForm1& w, const Page& p)
 {
-    openConstructionPage(w, QString::fromLatin1(p.lesson), QString::fromLatin1(p.id),
-                         ChartSettings{p.fmin, p.fmax, p.bmin, p.bmax, p.pmin, p.pmax, false, p.with_units});
+    openConstructionPage(w, QString::fromLatin1(p.id));
 }
 
 QString heading(int no, int n, int breaks)
@@ -469,18 +464,20 @@ private slots:
         for (const InterimResult& r : results_lessons_5_6()) {
             const Page& p = page(qPrintable(r.id));
             QVERIFY(r.step >= 1 && r.step <= p.subtasks);
+            openPage(*w, p); // the page's own chart settings
+            const ChartSettings range = chart;
             for (const ResultDrawing& d : r.drawings) {
                 QVERIFY(d.vertices.size() >= 2 && d.vertices.size() <= 10);
                 for (size_t i = 0; i < d.vertices.size(); ++i) {
                     const Vertex v = d.vertices[i];
-                    QVERIFY(v.freq >= p.fmin && v.freq <= p.fmax);
+                    QVERIFY(v.freq >= range.fmin && v.freq <= range.fmax);
                     if (i > 0)
                         QVERIFY(v.freq > d.vertices[i - 1].freq);
                     if (d.kind == ResultDrawing::Phase)
-                        QVERIFY(v.value >= p.pmin && v.value <= p.pmax);
+                        QVERIFY(v.value >= range.pmin && v.value <= range.pmax);
                     else
-                        QVERIFY(v.value >= 20 * std::log10(p.bmin) - 1E-9L &&
-                                v.value <= 20 * std::log10(p.bmax) + 1E-9L);
+                        QVERIFY(v.value >= 20 * std::log10(range.bmin) - 1E-9L &&
+                                v.value <= 20 * std::log10(range.bmax) + 1E-9L);
                 }
             }
         }

@@ -100,8 +100,11 @@ private slots:
         QFETCH(QString, id);
         QFETCH(bool, shown);
         auto w = newWindow();
-        page_id = id;
-        w->draw_page_frame(QStringLiteral("Titel"), QStringLiteral("01.01.01"));
+        w->show();
+        if (id == QLatin1String("09_01"))
+            click(w->B_eigen);
+        else if (id != QLatin1String("00_01"))
+            w->show_page(id.left(2).toInt(), id.mid(3).toInt());
         QCOMPARE(w->B_eigen->isVisible(), shown);
     }
 

@@ -1,7 +1,5 @@
 #include "testutil.h"
 
-#include "construction/Uallgemein.h"
-
 #include <QLocale>
 
 namespace testutil {
@@ -34,18 +32,9 @@ std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed)
     return w;
 }
 
-void openConstructionPage(TForm1& w, const QString& lesson, const QString& id, const ChartSettings& ranges)
+void openConstructionPage(TForm1& w, const QString& id)
 {
-    set_page_state(lesson, QString(), id);
-    w.set_buttons(0, 0, -1, -1, -1, 1, 0, 1);
-    chart = ranges;
-    draw_chart(true, true);
-    w.P_aufgaben->hide();
-    w.P_punkt->hide();
-    for (QWidget* shown : {static_cast<QWidget*>(w.P_diag), static_cast<QWidget*>(w.M_teilaufg),
-                           static_cast<QWidget*>(w.M_teilloes), static_cast<QWidget*>(w.M_text)})
-        shown->show();
-    start_construction();
+    w.show_page(id.left(2).toInt(), id.mid(3).toInt());
 }
 
 void record(TForm1& w)

@@ -29,10 +29,9 @@ std::unique_ptr<TForm1> newWindow(QSize screen = QSize(1280, 1024), unsigned lon
 // a lesson chosen as the student would.
 std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed = 1);
 
-// Opens a construction page as its page function does before its own
-// texts and curves: page state, buttons, chart, panels and the start of the
-// subtask sequence.
-void openConstructionPage(TForm1& w, const QString& lesson, const QString& id, const ChartSettings& ranges);
+// Opens a construction page (e.g. "07_02") by its page function, as the
+// page buttons would.
+void openConstructionPage(TForm1& w, const QString& id);
 
 // Starts recording the window canvas afresh.
 void record(TForm1& w);
