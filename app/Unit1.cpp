@@ -222,12 +222,6 @@ static QString introduction()
 
 void TForm1::intro_page()
 {
-    if (escape_pressed) {
-        escape_pressed = false;
-    } else {
-        total_answered = 0;
-        total_solved = 0;
-    }
     page_id = QStringLiteral("00_01");
     P_Wahl->hide();
     M_text->setHeight(926);

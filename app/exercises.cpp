@@ -196,6 +196,7 @@ void reset_answer()
     stored_value = 0;
     freq_ok = false;
     value_ok = false;
+    click_x = click_y = 0;
 }
 
 static void update_check_button_after_click()
@@ -206,15 +207,6 @@ static void update_check_button_after_click()
     } else {
         Form1->B_pruef->hide();
     }
-}
-
-static void forget_click()
-{
-    position_stored = false;
-    mark_drawn = false;
-    click_x = click_y = 0;
-    stored_value = 0;
-    stored_freq = 0;
 }
 
 static bool in_magnitude_diagram(int y)
@@ -250,7 +242,7 @@ static void point_mouse(bool left, bool right, int x, int y)
             stored_cross(stored_px, stored_py);
         }
     } else if (right && position_stored) {
-        forget_click();
+        reset_answer();
         Form1->B_neu->setFocus();
         draw_chart(true, true);
     }
@@ -277,7 +269,7 @@ static void line_mouse(bool left, bool right, int x, int y)
             point_box(x, y, mark_green, 1);
         }
     } else if (right && position_stored) {
-        forget_click();
+        reset_answer();
         draw_chart(true, true);
         point_box(seg_x1, seg_y1, mark_red, 1);
     }
@@ -300,7 +292,7 @@ static void constant_mouse(bool left, bool right, int x, int y)
             mark_point(x, y, mark_green, 1);
         }
     } else if (right && position_stored) {
-        forget_click();
+        reset_answer();
         draw_chart(true, true);
     }
     update_check_button_after_click();
@@ -414,7 +406,7 @@ void TForm1::B_pruefClick()
         check_constant();
 }
 
-static void start_new_task(void (*make_task)())
+void start_new_task(void (*make_task)())
 {
     TForm1* f = Form1;
     f->clear_point_fields();
@@ -431,15 +423,6 @@ void TForm1::B_neuClick()
         start_new_task(new_point);
     if (line_mode)
         start_new_task(new_line);
-    if (constant_mode) {
-        // The target and the stored values stay until the new task and the
-        // next click replace them.
-        clear_point_fields();
-        position_stored = false;
-        mark_drawn = false;
-        B_pruef->hide();
-        value_ok = false;
-        freq_ok = false;
-        new_constant();
-    }
+    if (constant_mode)
+        start_new_task(new_constant);
 }

@@ -60,9 +60,12 @@ long double power_of_ten(long double e);
 
 // Shows the exercise panel in its font.
 void show_exercise_panel();
-// Forgets the answer of the task on screen: stored position, mark, the
-// field flags and the stored values.
+// Forgets the student's answer to the task on screen: the stored position
+// and click, the mark, the field flags and the stored values.
 void reset_answer();
+// A new task: empties the exercise fields, hides the check button, forgets
+// the answer and the target, and lets the generator draw the next task.
+void start_new_task(void (*make_task)());
 
 // Task generators of the point exercise (lesson 3), the line exercise
 // (lesson 4) and the constant exercise (lesson 5): chart, target and

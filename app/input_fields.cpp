@@ -62,6 +62,7 @@ Reading read_field(platform::Edit* field, QString& text, long double& value)
     TForm1* f = Form1;
     f->B_pruef->hide();
     if (escape_pressed) {
+        escape_pressed = false;
         f->P_punkt->hide();
         // The introductory page is no exercise: the chart takes no answers there.
         point_mode = line_mode = constant_mode = false;

@@ -76,8 +76,6 @@ static void leave_own_example()
         f->l_loes[k]->setText(QString());
     f->B_rechts->setEnabled(true);
     if (own_example_origin == QLatin1String("00_01")) {
-        // Like the return by Esc, this return keeps the totals.
-        escape_pressed = true;
         f->intro_page();
     } else {
         f->show_page(lesson_no, page_no);

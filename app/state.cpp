@@ -1,5 +1,7 @@
 #include "app/state.h"
 
+#include "construction/Uallgemein.h"
+#include "construction/own_example.h"
 #include "lessons/pages.h"
 
 int lesson_no;
@@ -84,4 +86,6 @@ void reset_program_state()
     constants_done = constants_right = 0;
     escape_pressed = false;
     subtask_no = subtask_count = 0;
+    reset_construction();
+    own_example::reset();
 }

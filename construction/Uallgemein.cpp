@@ -121,6 +121,13 @@ static const QString hyphens = QString(129, QLatin1Char('-'));
 // Whether the page of the running sequence is the last page of the program.
 static bool on_last_page = false;
 
+void reset_construction()
+{
+    clear_mag_polygon();
+    clear_phase_polygon();
+    on_last_page = false;
+}
+
 void start_construction(bool last_page)
 {
     TForm1* f = Form1;

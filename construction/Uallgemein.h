@@ -40,6 +40,9 @@ void mark_phase_vertex(int k);
 // A square around a pixel; the pen ends black, width 1.
 void mark_point(int x, int y, const QColor& color, int width);
 
+// The stores and the sequence as at start-up.
+void reset_construction();
+
 // Subtask sequence. On the last page of the program every subtask keeps
 // "Weiter zur nächsten Seite" disabled.
 void start_construction(bool last_page = false);

@@ -33,6 +33,15 @@ Construction& current()
     return c;
 }
 
+} // namespace
+
+void own_example::reset()
+{
+    current() = Construction{};
+}
+
+namespace {
+
 // A corner factor with the names the worked examples give it: zeros wo_1,
 // wo_2 ... and poles wx_1 ... in rising frequency.
 struct Factor {

@@ -12,6 +12,8 @@ inline const QString page_id = QStringLiteral("09_01");
 // Makes g the function of the construction: chart ranges, sheet scales,
 // subtasks and interim results.
 void set_function(const tf::TransferFunction& g);
+// No function yet, as at start-up.
+void reset();
 const tf::TransferFunction& function();
 // What the program understood: the product form and a line of the
 // characteristics (K, the I/D part, the corner frequencies by name).

@@ -62,14 +62,6 @@ void point_page()
 void new_point()
 {
     TForm1* f = Form1;
-    target_freq = 0;
-    target_value = 0;
-    f->E_freq->clear();
-    f->E_wert->clear();
-    // Also when the page opens the task: nothing of an earlier task's
-    // answer may count for this one.
-    reset_answer();
-
     // Chart ranges: 2 to 5 decades from 0.01 .. 1000 Hz on, 60 or 80 dB,
     // 90° to 360°. The draws come in this order.
     const int lo = R(6);

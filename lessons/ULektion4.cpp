@@ -55,14 +55,9 @@ void line_page()
 void new_line()
 {
     TForm1* f = Form1;
-    // Also when the page opens the task: nothing of an earlier task's
-    // answer may count for this one.
-    reset_answer();
-
     // Six decades of angular frequency, -100 .. +40 dB, -180° .. 180°.
     chart = ChartSettings{0.1L, 100000.0L, 0.00001L, 100.0L, -180, 180, false, false};
     draw_chart(true, true);
-    f->clear_point_fields();
 
     exercise_kind = R(2);
     line_by_mouse = platform::random() < 0.5L;

@@ -304,7 +304,6 @@ void new_constant()
     // Six decades of w, -80 .. +80 dB.
     chart = ChartSettings{0.01L, 10000, 0.0001L, 10000, -180, 180, false, false};
     draw_chart(true, false);
-    f->clear_point_fields();
 
     exercise_kind = R(2);
     const int m = R(10);

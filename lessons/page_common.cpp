@@ -125,8 +125,6 @@ void show_exercise_page(const ExercisePage& page)
     TForm1* f = Form1;
     begin_page(page.state);
     *page.mode = true;
-    // Nothing stored on another page may be checked here.
-    reset_answer();
     f->B_neu->setText(page.new_task_caption);
     f->B_pruef->setText(page.check_caption);
     apply_page_kind(PageKind::exercise);
@@ -134,8 +132,8 @@ void show_exercise_page(const ExercisePage& page)
         page.chart();
     f->draw_page_frame(page.title, page.date);
     set_memo_text(page.text);
-    f->B_pruef->hide();
-    page.new_task();
+    // Nothing stored on another page may be checked here.
+    start_new_task(page.new_task);
     f->P_statistik->setCaption(page.statistics());
 }
 

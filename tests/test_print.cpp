@@ -462,6 +462,7 @@ private slots:
         QFETCH(int, segments);
         QFETCH(int, marks);
         const Vertex vertices[] = {{0.1L, 0}, {1, 0}, {10, -20}};
+        auto w = newWindow();
         mag_polygon = PolygonStore{};
         phase_polygon = PolygonStore{};
         for (int k = 1; k <= count; ++k) {
@@ -469,7 +470,6 @@ private slots:
             mag_polygon.value[k] = phase_polygon.value[k] = vertices[k - 1].value;
         }
         mag_polygon.count = phase_polygon.count = count;
-        auto w = newWindow();
         printPage(*w, "6", "06_05", "3", {0.1L, 100.0L, 0.01L, 100.0L, -90, 90});
         // Both polygons and both sets of marks are printed on 06_05.
         QCOMPARE(widePenLines(), 2 * segments);
@@ -478,9 +478,9 @@ private slots:
 
     void workedLayoutOf0602()
     {
+        auto w = newWindow();
         setStore(mag_polygon, {{0.01L, 20}, {1, 20}, {100, -60}, {1e6L, -60}});
         setStore(phase_polygon, {{0.01L, 0}, {1, -90}, {1e6L, -90}});
-        auto w = newWindow();
         printPage(*w, "6", "06_02", "1", ranges_06_02);
         QCOMPARE(sheetNames, QStringList({"FALKORIN-Diagrammblatt-06_02"}));
         QVERIFY(w->B_next->isEnabled());
@@ -553,9 +553,9 @@ private slots:
 
     void magnitudeCornersWithoutPolygonOn0801()
     {
+        auto w = newWindow();
         setStore(mag_polygon, {{0.01L, 20}, {0.1L, 20}, {10, -20}});
         setStore(phase_polygon, {{0.01L, 0}, {0.1L, -45}, {100, -90}});
-        auto w = newWindow();
         printPage(*w, "8", "08_01", "1", {0.01L, 100.0L, 0.01L, 100.0L, -90, 0});
         // Only the phase polygon is drawn: its two segments lie in the phase diagram.
         const int yp = Y0 + 4 * 320 + 200;
@@ -596,6 +596,26 @@ private slots:
         for (int i = 0; i < dashes; ++i)
             QCOMPARE(lines[size_t(i)], QLine(20 * i, 7, 20 * i + 10, 7));
         QCOMPARE(c.penPos(), QPoint(20 * dashes, 7));
+    }
+
+    // A print that fails leaves "Nächste Teilaufgabe" as it was on the own
+    // example too; one that succeeds enables it.
+    void ownExampleEnablesTheSubtaskButtonOnlyAfterAPrint()
+    {
+        auto w = newWindow();
+        click(w->B_eigen);
+        w->E_zaehler->setText(QStringLiteral("10"));
+        w->E_nenner->setText(QStringLiteral("s · (1 + s)"));
+        click(w->B_uebernehmen);
+        QCOMPARE(page_id, QStringLiteral("09_01"));
+        w->B_next->setEnabled(false);
+        platform::setSheetHook([](const QString&) -> platform::Canvas* { return nullptr; });
+        click(w->B_druck);
+        QVERIFY(!w->B_next->isEnabled());
+        recordSheets();
+        click(w->B_druck);
+        QCOMPARE(sheetNames, QStringList({"FALKORIN-Diagrammblatt-09_01"}));
+        QVERIFY(w->B_next->isEnabled());
     }
 
     void withoutPrinterTheSheetIsSavedAsPdf()
