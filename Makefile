@@ -65,8 +65,10 @@ TARGET ?= all
 # Ninja sees at once that nothing else needs building, where make checks
 # every target again: a second after a small change.
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo -G Ninja)
+# CMAKE_ARGS adds options to a fresh configuration (.ci/run: -Werror).
+CMAKE_ARGS ?=
 build:
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target $(TARGET)
 
 # Installs only what is missing, so a second run costs nothing.

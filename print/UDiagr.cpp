@@ -106,34 +106,45 @@ void mark_vertex(platform::Canvas& c, int x, int y)
 
 void TForm1::B_druckClick()
 {
-    print_example_sheet(page_lesson, page_id, page_example);
+    // After a failed print the student tries again first.
+    if (print_example_sheet(page_lesson, page_id, page_example))
+        B_next->setEnabled(true);
 }
 
-void print_example_sheet(const QString& lesson, const QString& id, const QString& example)
+bool print_example_sheet(const QString& lesson, const QString& id, const QString& example)
 {
-    // The own example's scales follow its ranges; a polygon is printed once
-    // the construction has reached the total curve.
+    SheetDescription sheet;
+    sheet.document = QStringLiteral("FALKORIN-Diagrammblatt-") + id;
+    sheet.range = chart;
+    sheet.magnitude = mag_polygon;
+    sheet.phase = phase_polygon;
     if (id == own_example::page_id) {
+        // The own example's scales follow its ranges; a polygon is printed
+        // once the construction has reached the total curve.
         const tf::Ranges& r = own_example::ranges();
-        const bool mag = own_example::magnitude_total_in_store();
-        const bool phase = own_example::phase_total_in_store();
-        print_diagram_sheet(chart.axis_f, chart.with_units, r.mm_per_20dB, chart.fmin, chart.fmax, chart.bmin,
-                            chart.bmax, chart.pmin, chart.pmax, r.mm_per_90deg,
-                            QStringLiteral("Diagramm zum eigenen Beispiel"), mag, mag, phase, phase);
-        Form1->B_next->setEnabled(true);
-        return;
+        sheet.title = QStringLiteral("Diagramm zum eigenen Beispiel");
+        sheet.mm_per_20dB = r.mm_per_20dB;
+        sheet.mm_per_90deg = r.mm_per_90deg;
+        sheet.draw_magnitude = sheet.mark_magnitude = own_example::magnitude_total_in_store();
+        sheet.draw_phase = sheet.mark_phase = own_example::phase_total_in_store();
+    } else {
+        const SheetExample* e = std::find_if(std::begin(sheet_examples), std::end(sheet_examples),
+                                             [&](const SheetExample& s) {
+                                                 return lesson == QLatin1String(s.lesson) &&
+                                                        id == QLatin1String(s.id);
+                                             });
+        if (e == std::end(sheet_examples))
+            return false;
+        sheet.title = QStringLiteral("Lektion ") + lesson + QStringLiteral(": Diagramm zum ") + example +
+                      QStringLiteral(". Beispiel");
+        sheet.mm_per_20dB = e->mm_per_20dB;
+        sheet.mm_per_90deg = e->mm_per_90deg;
+        sheet.draw_magnitude = e->draw_mag;
+        sheet.mark_magnitude = e->mark_mag;
+        sheet.draw_phase = e->draw_phase;
+        sheet.mark_phase = e->mark_phase;
     }
-    for (const SheetExample& e : sheet_examples) {
-        if (lesson != QLatin1String(e.lesson) || id != QLatin1String(e.id))
-            continue;
-        if (print_diagram_sheet(chart.axis_f, chart.with_units, e.mm_per_20dB, chart.fmin, chart.fmax, chart.bmin,
-                            chart.bmax, chart.pmin, chart.pmax, e.mm_per_90deg,
-                            QStringLiteral("Lektion ") + lesson + QStringLiteral(": Diagramm zum ") + example +
-                                QStringLiteral(". Beispiel"),
-                            e.draw_mag, e.mark_mag, e.draw_phase, e.mark_phase))
-            Form1->B_next->setEnabled(true); // after a failed print the student tries again first
-        return;
-    }
+    return print_diagram_sheet(sheet);
 }
 
 void print_dashed_line(platform::Canvas& canvas, int x1, int x2, int y, int dash, int gap)
@@ -147,11 +158,16 @@ void print_dashed_line(platform::Canvas& canvas, int x1, int x2, int y, int dash
     }
 }
 
-bool print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long double fmin, long double fmax,
-                         long double bmin, long double bmax, int pmin, int pmax, int mm_per_90deg,
-                         const QString& title, bool draw_mag_polygon, bool mark_mag_vertices,
-                         bool draw_phase_polygon, bool mark_phase_vertices)
+bool print_diagram_sheet(const SheetDescription& sheet)
 {
+    const long double fmin = sheet.range.fmin;
+    const long double fmax = sheet.range.fmax;
+    const long double bmin = sheet.range.bmin;
+    const long double bmax = sheet.range.bmax;
+    const int pmin = sheet.range.pmin;
+    const int pmax = sheet.range.pmax;
+    const int mm_per_20dB = sheet.mm_per_20dB;
+    const int mm_per_90deg = sheet.mm_per_90deg;
     const int decmin = int(nearest(std::log10(fmin)));
     const int decmax = int(nearest(std::log10(fmax)));
     const int ndec = decmax - decmin;
@@ -176,7 +192,7 @@ bool print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long dou
     const int Yp = Y0 + Hm + 200;
     const int Hp = steps90 * mm_per_90deg * 10;
 
-    platform::PrintJob job(QStringLiteral("FALKORIN-Diagrammblatt-") + page_id);
+    platform::PrintJob job(sheet.document);
     if (!job.begin())
         return false;
     platform::Canvas& c = job.canvas();
@@ -251,8 +267,8 @@ bool print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long dou
     }
 
     const int y_between = Y0 + Hm + 80;
-    c.textOut(X0 - 200, y_between, title);
-    c.textOut(X0 + 1400 - 550, y_between, axis_name(axis_f, with_units));
+    c.textOut(X0 - 200, y_between, sheet.title);
+    c.textOut(X0 + 1400 - 550, y_between, axis_name(sheet.range.axis_f, sheet.range.with_units));
 
     const auto grid_x = [&](int d, int m) {
         return X0 + int(nearest((d + std::log10(static_cast<long double>(m))) * 10 * mm_per_decade));
@@ -304,14 +320,14 @@ bool print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long dou
         for (int k = 2; k <= std::min(p.count, 10) - 1; ++k)
             mark_vertex(c, vertex_x(p.freq[k]), to_y(p.value[k]));
     };
-    if (draw_mag_polygon)
-        polyline(mag_polygon, mag_y);
-    if (mark_mag_vertices)
-        marks(mag_polygon, mag_y);
-    if (draw_phase_polygon)
-        polyline(phase_polygon, phase_y);
-    if (mark_phase_vertices)
-        marks(phase_polygon, phase_y);
+    if (sheet.draw_magnitude)
+        polyline(sheet.magnitude, mag_y);
+    if (sheet.mark_magnitude)
+        marks(sheet.magnitude, mag_y);
+    if (sheet.draw_phase)
+        polyline(sheet.phase, phase_y);
+    if (sheet.mark_phase)
+        marks(sheet.phase, phase_y);
 
     return job.end();
 }
