@@ -4,6 +4,7 @@
 #include "platform/numfmt.h"
 #include "platform/scale_host.h"
 #include "platform/system.h"
+#include "platform/text.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +19,7 @@ void draw_chart(bool magnitude, bool phase)
 }
 
 // A rule across the memo, between the blocks of a text.
-static const QString rule = QString(129, QLatin1Char('-'));
+using memo_text::rule;
 
 TForm1::TForm1()
     : QWidget(nullptr), image_(1280, 1024, QImage::Format_RGB32)
@@ -217,7 +218,7 @@ static QString introduction()
                        "Sie Ihre Lösungen maßstäblich eintragen können. Ist kein Drucker eingerichtet, wird das "
                        "Blatt als PDF-Datei im Ordner \"Dokumente\" gespeichert."),
     };
-    return lines.join(QStringLiteral("\r\n"));
+    return memo_text::lines(lines);
 }
 
 void TForm1::intro_page()

@@ -11,7 +11,7 @@ using numfmt::nearest;
 
 ChartSettings chart;
 
-static long double lg(long double v)
+long double lg(long double v)
 {
     return std::log10(v);
 }

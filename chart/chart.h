@@ -27,6 +27,9 @@ constexpr int mag_bottom = 430;
 constexpr int phase_top = 460;
 constexpr int phase_bottom = 750;
 
+// The decimal logarithm, in which the axes of every chart are divided.
+long double lg(long double v);
+
 int freq_to_x(long double f);
 long double x_to_freq(int x);
 int mag_to_y(long double m);

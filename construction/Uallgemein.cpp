@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "construction/construction_data.h"
 #include "platform/numfmt.h"
+#include "platform/text.h"
 
 // ---------------------------------------------------------------- polygons
 
@@ -115,8 +116,7 @@ void mark_point(int x, int y, const QColor& color, int width)
 
 // ---------------------------------------------------------------- subtasks
 
-static const QString crlf = QStringLiteral("\r\n");
-static const QString hyphens = QString(129, QLatin1Char('-'));
+using memo_text::crlf;
 
 // Whether the page of the running sequence is the last page of the program.
 static bool on_last_page = false;
@@ -165,7 +165,7 @@ static void write_subtask_text(const SubtaskPage& page, int& no)
     if (no != 0) {
         const QString heading = crlf + crlf + QStringLiteral("Teilaufgabe Nr. ") + numfmt::integer(no) +
                                 QStringLiteral("    ( von ") + numfmt::integer(n) + QStringLiteral(" ) : ") +
-                                crlf.repeated(3) + hyphens + crlf.repeated(page.heading_breaks);
+                                crlf.repeated(3) + memo_text::rule + crlf.repeated(page.heading_breaks);
         f->M_teilaufg->setText(heading);
         if (no >= 1) // a counter below 1 has no instruction
             f->M_teilaufg->setText(f->M_teilaufg->text() + page.texts[static_cast<size_t>(no - 1)]);

@@ -1,9 +1,10 @@
 // The instructions of the subtasks of every construction page.
 #include "construction/construction_data.h"
+#include "platform/text.h"
 
 namespace {
 
-const QString nl = QStringLiteral("\r\n");
+const QString& nl = memo_text::crlf;
 
 // The texts that recur on several pages.
 

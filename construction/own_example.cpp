@@ -5,6 +5,7 @@
 #include "construction/own_example.h"
 
 #include "app/state.h"
+#include "chart/chart.h"
 #include "construction/construction_data.h"
 #include "construction/result_text.h"
 
@@ -15,7 +16,7 @@ using tf::Corner;
 
 namespace {
 
-const QString nl = QStringLiteral("\r\n");
+const QString& nl = memo_text::crlf;
 
 struct Construction {
     tf::TransferFunction g;
@@ -72,11 +73,6 @@ std::vector<Vertex> vertices(const tf::Polygon& p)
     for (const tf::Point& pt : p)
         v.push_back({pt.freq, pt.value});
     return v;
-}
-
-QString joined(const QStringList& lines)
-{
-    return lines.join(nl);
 }
 
 // "+7.959", "-20.000", "0.000".
@@ -151,11 +147,6 @@ QString base_name(const tf::TransferFunction& g)
     const QString part = g.s_order < 0 ? QStringLiteral("I-Anteil") : QStringLiteral("D-Anteil");
     const int n = std::abs(g.s_order);
     return n == 1 ? part : part + QStringLiteral(" ") + QString::number(n) + QStringLiteral(". Ordnung");
-}
-
-long double lg(long double v)
-{
-    return std::log10(v);
 }
 
 long double db_min(const tf::Ranges& r)
@@ -255,7 +246,7 @@ Step base_magnitude_step(const tf::TransferFunction& g, const tf::Ranges& r)
         text << QString()
              << QStringLiteral("Das negative Vorzeichen der Konstante ändert den Betrag nicht; es dreht den Winkel um  "
                                "- 180°.");
-    return {joined(instruction), {own_example::page_id, 0, joined(text), drawings}};
+    return {lines(instruction), {own_example::page_id, 0, lines(text), drawings}};
 }
 
 Step corner_magnitude_step(const Factor& f, const tf::Ranges& r)
@@ -284,7 +275,7 @@ Step corner_magnitude_step(const Factor& f, const tf::Ranges& r)
         drawings.push_back(magnitude(slot_color(f.slot), 2, slot_shift(f.slot), vertices(p)));
     return {QStringLiteral("Zeichnen Sie den Polygonzug für den Betrag der Teilfunktion   ") + partial_name(f) +
                 QStringLiteral("   im Diagramm ein."),
-            {own_example::page_id, 0, joined(text), drawings}};
+            {own_example::page_id, 0, lines(text), drawings}};
 }
 
 // The corners that meet at a frequency, as the table names them.
@@ -325,7 +316,7 @@ Step total_magnitude_step(const tf::TransferFunction& g, const std::vector<Facto
                     QStringLiteral("  am Rand des Diagramms.");
     return {QStringLiteral("Bilden Sie graphisch den Gesamtfrequenzgang der Funktion   | G ( s = jw ) |") + nl +
                 colour_instruction(),
-            {own_example::page_id, 0, joined(text), {magnitude(curve_colors[1], 3, 0, vertices(p))}, true}};
+            {own_example::page_id, 0, lines(text), {magnitude(curve_colors[1], 3, 0, vertices(p))}, true}};
 }
 
 Step base_phase_step(const tf::TransferFunction& g, const tf::Ranges& r)
@@ -357,7 +348,7 @@ Step base_phase_step(const tf::TransferFunction& g, const tf::Ranges& r)
     std::vector<ResultDrawing> drawings;
     if (line.size() >= 2)
         drawings.push_back(phase(slot_color(0), 2, slot_shift(0), vertices(line)));
-    return {instruction, {own_example::page_id, 0, joined(text), drawings}};
+    return {instruction, {own_example::page_id, 0, lines(text), drawings}};
 }
 
 // Factors of the same corner frequency, and the ordinal of a frequency
@@ -411,7 +402,7 @@ Step corner_phase_step(const std::vector<Factor>& factors, const Factor& f, cons
     std::vector<ResultDrawing> drawings;
     if (p.size() >= 2)
         drawings.push_back(phase(slot_color(f.slot), 2, slot_shift(f.slot), vertices(p)));
-    return {instruction, {own_example::page_id, 0, joined(text), drawings}};
+    return {instruction, {own_example::page_id, 0, lines(text), drawings}};
 }
 
 Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& factors)
@@ -448,7 +439,7 @@ Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& 
                                                           spaced(end, QStringLiteral("°")))
                                               : QString(),
                                 phase_table(sections), {});
-    text += nl + nl + joined(closing);
+    text += nl + nl + lines(closing);
     return {sum_instruction(), {own_example::page_id, 0, text, {phase(curve_colors[1], 3, 0, vertices(p))}, true}};
 }
 
@@ -484,7 +475,7 @@ Step exact_step(const tf::TransferFunction& g, const std::vector<Factor>& factor
     return {QStringLiteral("Vergleichen Sie zum Abschluss Ihre Polygonzüge mit den exakten Verläufen von   "
                            "| G ( jw ) |   und   Phi ( w ) .") +
                 nl + nl + QStringLiteral("Wo weichen die exakten Verläufe am stärksten von den Polygonzügen ab ?"),
-            {own_example::page_id, 0, joined(text), drawings, true}};
+            {own_example::page_id, 0, lines(text), drawings, true}};
 }
 
 } // namespace

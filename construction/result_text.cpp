@@ -6,7 +6,7 @@ namespace result_text {
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
+using memo_text::crlf;
 
 // Column widths in characters. The widest row, with the longest remark,
 // stays within the memo's width in the fixed-pitch font.
@@ -50,22 +50,9 @@ ResultDrawing mark(const QColor& color, int width, long double freq, long double
     return {ResultDrawing::Mark, color, width, 0, {{freq, db}}};
 }
 
-QString lines(std::initializer_list<QString> parts)
-{
-    QString text;
-    bool first = true;
-    for (const QString& p : parts) {
-        if (!first)
-            text += crlf;
-        text += p;
-        first = false;
-    }
-    return text;
-}
-
 QString rule()
 {
-    return QString(129, QLatin1Char('-'));
+    return memo_text::rule;
 }
 
 QString section_table(const QString& value, const QString& unit, const std::vector<Section>& sections,

@@ -2,6 +2,7 @@
 // The building blocks of the interim results: memo lines, the tables of
 // sections, the summing step of a phase construction, and the drawings.
 #include "construction/construction_data.h"
+#include "platform/text.h"
 
 #include <initializer_list>
 
@@ -22,9 +23,8 @@ ResultDrawing phase(const QColor& color, int width, int shift, std::vector<Verte
 // A square around the point (freq; dB) of the magnitude diagram.
 ResultDrawing mark(const QColor& color, int width, long double freq, long double db);
 
-// Memo lines joined by CR LF; an empty entry is an empty line, so a text
-// that starts with n empty entries starts with n line breaks.
-QString lines(std::initializer_list<QString> parts);
+// Memo lines joined by CR LF.
+using memo_text::lines;
 
 // The line of 129 hyphens under the column titles of a table.
 QString rule();

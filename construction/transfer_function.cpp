@@ -1,5 +1,7 @@
 #include "construction/transfer_function.h"
 
+#include "chart/chart.h"
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -8,11 +10,6 @@
 namespace tf {
 
 namespace {
-
-long double lg(long double v)
-{
-    return std::log10(v);
-}
 
 // Two roots closer than this (relative) are one root: a factor typed twice,
 // or a zero that cancels a pole.

@@ -11,7 +11,6 @@ namespace {
 
 const QString date = QStringLiteral("07.11.07");
 const QString lesson_title = QStringLiteral("1. Vereinbarungen, Mathematische Grundlagen");
-const QString crlf = QStringLiteral("\r\n");
 
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
@@ -46,7 +45,7 @@ TextPage text_page(const PageState& state, int memo_height, const QStringList& l
 // "Abschnitt" or, on the pages that cover two sections, "Abschnitte".
 QString task_text(int n, const QStringList& lines)
 {
-    return QString::number(n) + QStringLiteral(". Aufgabe: ") + crlf + crlf + memo_text(lines);
+    return QString::number(n) + QStringLiteral(". Aufgabe: ") + crlf + crlf + memo_text::lines(lines);
 }
 
 // A question on the function the formula lines show; the blanks after the
@@ -54,14 +53,14 @@ QString task_text(int n, const QStringList& lines)
 QString formula_task(int n, const QString& blanks, const QStringList& formula, const QString& request)
 {
     return QString::number(n) + QStringLiteral(". Aufgabe:") + blanks +
-           QStringLiteral("Gegeben ist die normierte Übertragungs-Funktion") + crlf + memo_text(formula) + crlf +
+           QStringLiteral("Gegeben ist die normierte Übertragungs-Funktion") + crlf + memo_text::lines(formula) + crlf +
            request;
 }
 
 QString solution_text(int n, const QStringList& lines)
 {
     return QStringLiteral("Lösungsweg zur ") + QString::number(n) + QStringLiteral(". Aufgabe:") + crlf + crlf +
-           memo_text(lines);
+           memo_text::lines(lines);
 }
 
 void draw_pole_mark(int x, int y)
@@ -198,7 +197,7 @@ void page_01_02()
 {
     const PageState s = state(QStringLiteral("1.1"), QStringLiteral("01_02"));
     static const QStringList options = {
-        QStringLiteral("Lösung wählen"),
+        choose_solution,
         QStringLiteral("x =  0.90309"),
         QStringLiteral("x = 31.6228"),
         QStringLiteral("x = -1.09691"),
@@ -289,7 +288,7 @@ void page_01_04()
 {
     const PageState s = state(QStringLiteral("1.2"), QStringLiteral("01_04"));
     static const QStringList options = {
-        QStringLiteral("Lösung wählen"),
+        choose_solution,
         QStringLiteral("x = -18.06180"),
         QStringLiteral("x = 31.62278"),
         QStringLiteral("x = 12.58925"),
@@ -377,7 +376,7 @@ void page_01_06()
 {
     const PageState s = state(QStringLiteral("1.3"), QStringLiteral("01_06"));
     static const QStringList options = {
-        QStringLiteral("Lösung wählen"),
+        choose_solution,
         QStringLiteral("100 - j 173.21"),
         QStringLiteral("2500·exp[-j135°]"),
         QStringLiteral("20·exp[-j30°]"),
@@ -630,7 +629,7 @@ void page_01_11()
                                  QStringLiteral("To_1 = 1/2; To_2 = 1/5;         Tx_1 = 1/3; Tx_2 = Tx_3 = 1/4; Tx_4 = 1/10")}),
         },
         {
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("2,     50"),
                         QStringLiteral("4,     50"),
                         QStringLiteral("2,     24"),
@@ -638,7 +637,7 @@ void page_01_11()
                         QStringLiteral("2,      8"),
                         QStringLiteral("4,      8"),
                         QStringLiteral("4,   1200")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("12000"),
                         QStringLiteral("  250"),
                         QStringLiteral("   48"),
@@ -646,7 +645,7 @@ void page_01_11()
                         QStringLiteral("1.041667"),
                         QStringLiteral("0.56678"),
                         QStringLiteral("0.008681")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("-48,-250,oo; -9,-16,-40"),
                         QStringLiteral("-3,-4,-4,-10; -2,-5,oo,oo"),
                         QStringLiteral("-2,-5, oo, oo;  -3, -4, -4, -10"),
@@ -654,7 +653,7 @@ void page_01_11()
                         QStringLiteral("-0.5,-0.2,oo,oo; -1/3;-1/4;-1/4;-0.1"),
                         QStringLiteral("2,5,oo,oo;   3,4,4,10"),
                         QStringLiteral("-0.5,-0.2; -3,-4,-4,-10")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("3, 4, 4, 10;     2, 5"),
                         QStringLiteral("-3,-4,-4,-10;    -2,-5"),
                         QStringLiteral("-2,-5;     -3, -4, -4, -10"),
@@ -662,7 +661,7 @@ void page_01_11()
                         QStringLiteral("4, 25;     9, 32, 40"),
                         QStringLiteral("2, 5;     3, 4, 4, 10"),
                         QStringLiteral("2, 5, oo, oo;      3, 4, 4, 10")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("1/2,1/5,0,0;  1/3,1/4,1/10"),
                         QStringLiteral("-0.5,-0.2; -1/3,-1/4,-1/4,-0.1"),
                         QStringLiteral("-2,-5;  -3,-4,-4,-10"),
@@ -714,7 +713,7 @@ void page_01_12()
                                  QStringLiteral("To_1 = 5; To_2 = 1/5;         (Tx_1 ->oo); Tx_2 = 1; Tx_3 = 1/10")}),
         },
         {
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("2,     40"),
                         QStringLiteral("3,     40"),
                         QStringLiteral("2,      2"),
@@ -722,7 +721,7 @@ void page_01_12()
                         QStringLiteral("2,     20"),
                         QStringLiteral("3,     20"),
                         QStringLiteral("4,     20")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("0.2, 5;  0, 1, 10"),
                         QStringLiteral("0, 1, 10;  0.2, 5"),
                         QStringLiteral("-0.2, -5; 0, -1, -10"),
@@ -730,7 +729,7 @@ void page_01_12()
                         QStringLiteral("-5, -0.25; 0, -1, -10"),
                         QStringLiteral("0, -1, -10; 5, 0.2"),
                         QStringLiteral("0, -1, -10; -5, -0.2")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("40"),
                         QStringLiteral("20"),
                         QStringLiteral("10"),
@@ -738,7 +737,7 @@ void page_01_12()
                         QStringLiteral(" 2"),
                         QStringLiteral("-2"),
                         QStringLiteral("-5")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("0.2, 5;  1, 10"),
                         QStringLiteral("0, 1, 10;  0.2, 5"),
                         QStringLiteral("-0.2, -5; 0, -1, -10"),
@@ -746,7 +745,7 @@ void page_01_12()
                         QStringLiteral("-5, -0.25; 0, -1, -10"),
                         QStringLiteral("0, -1, -10; 5, 0.2"),
                         QStringLiteral("0, -1, -10; -5, -0.2")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("-5,-0.2;  -1, -0.1"),
                         QStringLiteral("5, 0.2; 1, 0.1"),
                         QStringLiteral("0, 0.1, 1;  5, 0.2"),
@@ -844,7 +843,7 @@ void page_01_14()
             solution_text(30, {QStringLiteral("Phi{N(jw)} = 90° + 2·arctan [w/2] + arctan[w/5]")}),
         },
         {
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("  5"),
                         QStringLiteral("  1"),
                         QStringLiteral("0.5"),
@@ -852,7 +851,7 @@ void page_01_14()
                         QStringLiteral("0.1"),
                         QStringLiteral("0.05"),
                         QStringLiteral("0.01")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("1 + w"),
                         QStringLiteral("1 + w²"),
                         QStringLiteral("1"),
@@ -860,7 +859,7 @@ void page_01_14()
                         QStringLiteral("w²"),
                         QStringLiteral("1 - w"),
                         QStringLiteral("1 - w²")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("w·(1+[w/2]²)·(1+[w/5]²)"),
                         QStringLiteral("w²·(1+[w/2]²)·(1+[w/5]²)"),
                         QStringLiteral("w·(1+[w/2])²·(1+[w/5])"),
@@ -868,7 +867,7 @@ void page_01_14()
                         QStringLiteral("w²·(2+w)²·(w+5)²"),
                         QStringLiteral("w²·(1+[2w]²)²·(1+[5w]²)"),
                         QStringLiteral("w²·(1+[w/2]²)²·(1+[w/5]²)")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("arctan[w]"),
                         QStringLiteral("90°+arctan[w]"),
                         QStringLiteral("90°-arctan[w]"),
@@ -876,7 +875,7 @@ void page_01_14()
                         QStringLiteral("arctan[w/5]"),
                         QStringLiteral("arctan[5w]"),
                         QStringLiteral("arctan[jw]")},
-            QStringList{QStringLiteral("Lösung wählen"),
+            QStringList{choose_solution,
                         QStringLiteral("-90°-2·atan[w/2]-atan[w/5]"),
                         QStringLiteral("90° + atan[w/2] + atan[w/5]"),
                         QStringLiteral("90° + 2·atan[2w] + atan[5w]"),

@@ -130,7 +130,7 @@ void page_02_02()
 {
     const PageState s = state(QStringLiteral("2.1"), QStringLiteral("02_02"));
     static const QStringList options = {
-        QStringLiteral("Lösung wählen"), QStringLiteral("OK + Nich.+ Bode"), QStringLiteral("Nichols + Bode"),
+        choose_solution, QStringLiteral("OK + Nich.+ Bode"), QStringLiteral("Nichols + Bode"),
         QStringLiteral("Nichols + OK"),  QStringLiteral("Bode + OK"),        QStringLiteral("Nichols"),
         QStringLiteral("Bode"),          QStringLiteral("OK"),
     };
@@ -347,15 +347,15 @@ void page_02_05()
                            "0°"),
         },
         {
-            QStringList{QStringLiteral("Lösung wählen"), QStringLiteral("fällt / fällt"), QStringLiteral("fällt / steigt"),
+            QStringList{choose_solution, QStringLiteral("fällt / fällt"), QStringLiteral("fällt / steigt"),
                         QStringLiteral("steigt / fällt"), QStringLiteral("steigt / steigt"),
                         QStringLiteral("gleich / steigt"), QStringLiteral("steigt / gleich"),
                         QStringLiteral("gleich / gleich")},
             {},
-            QStringList{QStringLiteral("Lösung wählen"), QStringLiteral("+ 45 °"), QStringLiteral("- 45 °"),
+            QStringList{choose_solution, QStringLiteral("+ 45 °"), QStringLiteral("- 45 °"),
                         QStringLiteral("+ 90 °"), QStringLiteral("- 90 °"), QStringLiteral("+ 5.7 °"),
                         QStringLiteral("- 5.7 °"), QStringLiteral("+/- 5.7 °")},
-            QStringList{QStringLiteral("Lösung wählen"), QStringLiteral("0 dB / + 5.7 °"),
+            QStringList{choose_solution, QStringLiteral("0 dB / + 5.7 °"),
                         QStringLiteral("0 dB / - 5.7 °"), QStringLiteral("+ 3 dB / 0 °"), QStringLiteral("- 3 dB / 0 °"),
                         QStringLiteral("+ 3.0102 dB / 0 °"), QStringLiteral("- 3.0102 dB / 0 °"),
                         QStringLiteral("0 dB / 0 °")},

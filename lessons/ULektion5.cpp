@@ -527,7 +527,6 @@ void page_05_12()
 
 void page_05_13()
 {
-    const QString crlf = QStringLiteral("\r\n");
     ConstructionPage page;
     page.state = {QStringLiteral("5"), QStringLiteral("5.6"), QStringLiteral("05_13"), QStringLiteral("1")};
     page.title = QStringLiteral("Lektion ") + page.state.lesson + QStringLiteral(" :   Abschnitt ") +

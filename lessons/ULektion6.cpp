@@ -14,7 +14,6 @@ namespace {
 
 using result_text::lines;
 
-const QString crlf = QStringLiteral("\r\n");
 
 // Header suffix of the read-off pages behind "Lektion 6 : " and the example number.
 const QString read_off_suffix = QStringLiteral(". Beispiel  |G(jw->0)| = K = konstant");

@@ -10,7 +10,6 @@ namespace {
 
 using result_text::lines;
 
-const QString crlf = QStringLiteral("\r\n");
 
 const QString construction_date = QStringLiteral("07.11.07");
 

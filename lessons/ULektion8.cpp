@@ -7,7 +7,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
 
 // Header suffix behind "Lektion 8 : " and the example number.
 const QString suffix = QStringLiteral(". Beispiel");

@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
 const QString title = QStringLiteral("Eigenes Beispiel : Bode-Diagramm zu  G(s)");
 const QString date = QStringLiteral("08.12.26");
 // The problem statement sits above the input panel.
@@ -65,10 +64,10 @@ void page_09_01()
     chart = ChartSettings{};
     draw_chart(true, true);
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    f->M_text->setText(memo_text(entry));
-    f->M_teilaufg->setText(memo_text(forms));
+    f->M_text->setText(memo_text::lines(entry));
+    f->M_teilaufg->setText(memo_text::lines(forms));
     f->M_teilloes->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    f->M_teilloes->setText(memo_text(limits));
+    f->M_teilloes->setText(memo_text::lines(limits));
     f->P_eigen->show();
     f->draw_page_frame(title, date);
     f->E_zaehler->setFocus();

@@ -7,21 +7,10 @@
 
 using result_text::lines;
 
-const QString memo_rule(129, QLatin1Char('-'));
-
-namespace {
-const QString crlf = QStringLiteral("\r\n");
-}
-
-QString memo_text(const QStringList& lines)
-{
-    return lines.join(crlf);
-}
-
 void set_memo_text(const QStringList& lines)
 {
     Form1->M_text->clear();
-    Form1->M_text->setText(memo_text(lines));
+    Form1->M_text->setText(memo_text::lines(lines));
 }
 
 void line(int x1, int y1, int x2, int y2)

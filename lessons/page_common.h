@@ -7,6 +7,7 @@
 #include "app/task_panel.h"
 #include "chart/chart.h"
 #include "construction/Uallgemein.h"
+#include "platform/text.h"
 
 #include <QString>
 #include <QStringList>
@@ -84,10 +85,8 @@ void show_construction_page(const ConstructionPage& page);
 // ------------------------------------------------------------ shared pieces
 
 // A rule across the memo between the blocks of a text: 129 hyphens.
-extern const QString memo_rule;
-
-// Memo lines joined by CR LF.
-QString memo_text(const QStringList& lines);
+inline const QString& memo_rule = memo_text::rule;
+using memo_text::crlf;
 
 // Replaces the text of the memo.
 void set_memo_text(const QStringList& lines);
