@@ -124,6 +124,8 @@ void target_cross(int x, int y)
 {
     set_pen(mark_red, 3);
     cross_vertical(x);
+    // The horizontal line is drawn twice, as the course has always drawn
+    // it; the recorded drawing keeps both.
     cross_horizontal(y);
     cross_horizontal(y);
     reset_pen();

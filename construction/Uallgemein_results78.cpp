@@ -9,7 +9,7 @@ using namespace result_text;
 
 // ---------------------------------------------------------------- 07_02
 
-std::vector<InterimResult> page_07_02()
+std::vector<InterimResult> results_07_02()
 {
     return {
         {"07_02", 1,
@@ -56,7 +56,7 @@ std::vector<InterimResult> page_07_02()
 
 // ---------------------------------------------------------------- 07_03
 
-std::vector<InterimResult> page_07_03()
+std::vector<InterimResult> results_07_03()
 {
     const std::vector<Vertex> asymptotes = {
         {1E-4L, 53.979L}, {0.01L, 13.979L}, {1, 13.979L}, {20, 40}, {1000, 40}};
@@ -168,7 +168,7 @@ std::vector<InterimResult> page_07_03()
 
 // ---------------------------------------------------------------- 07_04
 
-std::vector<InterimResult> page_07_04()
+std::vector<InterimResult> results_07_04()
 {
     // The magnitude asymptotes, drawn again with the partial angles of the
     // breaks they explain.
@@ -283,7 +283,7 @@ std::vector<InterimResult> page_07_04()
 
 // ---------------------------------------------------------------- 08_01
 
-std::vector<InterimResult> page_08_01()
+std::vector<InterimResult> results_08_01()
 {
     return {
         {"08_01", 1,
@@ -376,7 +376,7 @@ QString knick(const QString& ordinal, const QString& at, const QString& change, 
                   "Teilwinkel:   " + angle});
 }
 
-std::vector<InterimResult> page_08_02()
+std::vector<InterimResult> results_08_02()
 {
     return {
         {"08_02", 1,
@@ -444,7 +444,7 @@ std::vector<InterimResult> page_08_02()
 
 // ---------------------------------------------------------------- 08_03
 
-std::vector<InterimResult> page_08_03()
+std::vector<InterimResult> results_08_03()
 {
     return {
         {"08_03", 1,
@@ -497,6 +497,6 @@ std::vector<InterimResult> page_08_03()
 const std::vector<InterimResult>& results_lessons_7_8()
 {
     static const std::vector<InterimResult> results =
-        result_text::join({page_07_02, page_07_03, page_07_04, page_08_01, page_08_02, page_08_03});
+        result_text::join({results_07_02, results_07_03, results_07_04, results_08_01, results_08_02, results_08_03});
     return results;
 }

@@ -418,6 +418,7 @@ void page_02_06()
         use_pen(green, 2);
         use_font(QStringLiteral("Courier New"), -15, green);
         line(freq_to_x(100), mag_to_y(1000), freq_to_x(10000), mag_to_y(0.001L));
+        // "db" as the course writes it on this picture; the memo says "dB".
         text(freq_to_x(220), mag_to_y(1000), QStringLiteral("|G(jf)| = 1·(f/1 kHz)^(-3)"));
         text(freq_to_x(220), mag_to_y(560), QStringLiteral("Steigung : - 60 db/Dekade"));
 

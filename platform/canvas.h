@@ -1,9 +1,9 @@
 #pragma once
 // A drawing surface with the classic pen/brush/font model that the pages use.
 //
-// Pixel rules on a raster target (the window): no antialiasing; line_to
+// Pixel rules on a raster target (the window): no antialiasing; lineTo
 // leaves out its end pixel; a rectangle's right and bottom coordinates are
-// exclusive; text_out puts the top-left corner of the text cell at the
+// exclusive; textOut puts the top-left corner of the text cell at the
 // point. A negative font height is the character height in pixels, a
 // positive one the cell height.
 //
@@ -86,7 +86,7 @@ public:
     void ellipse(int left, int top, int right, int bottom);
     void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void textOut(int x, int y, const QString& text);
-    // text_out in the current font, made smaller by the least amount that
+    // textOut in the current font, made smaller by the least amount that
     // keeps the text (without trailing blanks) left of `right` and its cell
     // above `bottom` (both exclusive); the font is left as it was.
     void textOutFit(int x, int y, const QString& text, int right, int bottom = 1 << 30);

@@ -1,5 +1,7 @@
 #pragma once
-// All number formatting and parsing of the program. Written numbers use the
+// The number formats of everything the student reads on a page, a sheet or
+// in a message, and the parsing of typed numbers; the reader of typed
+// transfer functions writes its factors itself. Written numbers use the
 // decimal separator of the user's locale (QLocale default); typed numbers
 // accept a point or a comma.
 #include <QString>
