@@ -92,16 +92,6 @@ static platform::Canvas& canvas()
     return Form1->Canvas;
 }
 
-static void set_pen(const QColor& color, int width)
-{
-    canvas().pen = platform::Pen{color, width, platform::PenStyle::Solid};
-}
-
-static void reset_pen()
-{
-    canvas().pen = platform::Pen{};
-}
-
 static void line(int x1, int y1, int x2, int y2)
 {
     canvas().moveTo(x1, y1);
@@ -122,28 +112,26 @@ static void cross_horizontal(int y)
 
 void target_cross(int x, int y)
 {
-    set_pen(mark_red, 3);
+    const platform::ScopedPen pen(canvas(), mark_red, 3);
     cross_vertical(x);
     // The horizontal line is drawn twice, as the course has always drawn
     // it; the recorded drawing keeps both.
     cross_horizontal(y);
     cross_horizontal(y);
-    reset_pen();
 }
 
 void stored_cross(int x, int y)
 {
-    set_pen(mark_green, 3);
+    const platform::ScopedPen pen(canvas(), mark_green, 3);
     cross_vertical(x - 3);
     cross_vertical(x + 3);
     cross_horizontal(y - 3);
     cross_horizontal(y + 3);
-    reset_pen();
 }
 
 void point_box(int x, int y, const QColor& color, int width)
 {
-    set_pen(color, width);
+    const platform::ScopedPen pen(canvas(), color, width);
     canvas().brush.style = platform::BrushStyle::Clear;
     canvas().rectangle(x - 5, y - 5, x + 6, y + 6);
     line(chart_left, y, chart_right, y);
@@ -151,20 +139,17 @@ void point_box(int x, int y, const QColor& color, int width)
         line(x, mag_top, x, mag_bottom + 5);
     else
         line(x, phase_top - 5, x, phase_bottom);
-    reset_pen();
 }
 
 void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color, platform::PenStyle style)
 {
-    set_pen(color, width);
-    canvas().pen.style = style;
+    const platform::ScopedPen pen(canvas(), color, width, style);
     canvas().moveTo(x1, y1);
     // A vertical stays vertical; the step that takes in the end pixel follows.
     if (x1 == x2)
         canvas().lineTo(x2, y2);
     // One pixel further along the line, so that the end point is drawn too.
     canvas().lineTo(x2 + 1, y1 < y2 ? y2 + 1 : y1 == y2 ? y2 : y2 - 1);
-    reset_pen();
 }
 
 long double power_of_ten(long double e)

@@ -58,8 +58,7 @@ static QPoint phase_vertex(int k)
 static void draw_store(const PolygonStore& p, QPoint (*vertex)(int), int width, const QColor& color)
 {
     platform::Canvas& c = Form1->Canvas;
-    c.pen.color = color;
-    c.pen.width = width;
+    const platform::ScopedPen pen(c, color, width);
     if (p.count >= 1) {
         const QPoint first = vertex(1);
         c.moveTo(first.x(), first.y());
@@ -68,8 +67,6 @@ static void draw_store(const PolygonStore& p, QPoint (*vertex)(int), int width, 
             c.lineTo(v.x(), v.y());
         }
     }
-    c.pen.width = 1;
-    c.pen.color = Qt::black;
 }
 
 void draw_mag_polygon(int width, const QColor& color)
@@ -107,11 +104,8 @@ void mark_phase_vertex(int k)
 void mark_point(int x, int y, const QColor& color, int width)
 {
     platform::Canvas& c = Form1->Canvas;
-    c.pen.color = color;
-    c.pen.width = width;
+    const platform::ScopedPen pen(c, color, width);
     c.rectangle(x - 5, y - 5, x + 6, y + 6);
-    c.pen.width = 1;
-    c.pen.color = Qt::black;
 }
 
 // ---------------------------------------------------------------- subtasks
@@ -212,8 +206,7 @@ void advance_subtask(const QString& lesson, const QString& id, int& no)
 static void draw_curve(const ResultDrawing& d, int (*to_y)(long double))
 {
     platform::Canvas& c = Form1->Canvas;
-    c.pen.color = d.color;
-    c.pen.width = d.width;
+    const platform::ScopedPen pen(c, d.color, d.width);
     for (size_t i = 0; i < d.vertices.size(); ++i) {
         const int x = freq_to_x(d.vertices[i].freq);
         const int y = to_y(d.vertices[i].value);
@@ -222,8 +215,6 @@ static void draw_curve(const ResultDrawing& d, int (*to_y)(long double))
         else
             c.lineTo(x, y);
     }
-    c.pen.width = 1;
-    c.pen.color = Qt::black;
 }
 
 static void draw_result(const InterimResult& r)

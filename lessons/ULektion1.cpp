@@ -65,23 +65,15 @@ QString solution_text(int n, const QStringList& lines)
 
 void draw_pole_mark(int x, int y)
 {
-    platform::Canvas& c = Form1->Canvas;
-    c.pen.color = red;
-    c.pen.width = 2;
+    const platform::ScopedPen pen(Form1->Canvas, red, 2);
     line(x - 10, y - 10, x + 10, y + 10);
     line(x - 10, y + 10, x + 10, y - 10);
-    c.pen.color = Qt::black;
-    c.pen.width = 1;
 }
 
 void draw_zero_mark(int x, int y)
 {
-    platform::Canvas& c = Form1->Canvas;
-    c.pen.color = blue;
-    c.pen.width = 2;
-    c.ellipse(x - 10, y - 10, x + 11, y + 11);
-    c.pen.color = Qt::black;
-    c.pen.width = 1;
+    const platform::ScopedPen pen(Form1->Canvas, blue, 2);
+    Form1->Canvas.ellipse(x - 10, y - 10, x + 11, y + 11);
 }
 
 // "Bild 1.1": the s-plane of the example (1.23) below the memo, origin at

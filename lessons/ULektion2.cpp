@@ -49,12 +49,6 @@ void use_font(const QString& name, int height, const QColor& color)
     c.font.color = color;
 }
 
-// The pen as every drawing leaves it.
-void restore_pen()
-{
-    use_pen(Qt::black);
-}
-
 void text(int x, int y, const QString& s)
 {
     Form1->Canvas.textOut(x, y, s);
@@ -277,6 +271,7 @@ void page_02_04()
         QStringLiteral("Wegen dieser kleinen Fehler genügen die Näherungen für viele Aufgaben der Praxis."),
     };
     page.curves = [] {
+        const platform::ScopedPen pen(Form1->Canvas, Qt::black);
         platform::Canvas& c = Form1->Canvas;
         // The zero: exact curves light green, approximations green; the pole:
         // exact curves aqua, approximations blue. The approximations keep one
@@ -307,7 +302,6 @@ void page_02_04()
         c.lineTo(freq_to_x(10), phase_to_y(-90));
         c.lineTo(freq_to_x(1000), phase_to_y(-90));
 
-        restore_pen();
     };
     show_text_page(page);
 }
@@ -414,6 +408,7 @@ void page_02_06()
         memo_rule,
     };
     page.curves = [] {
+        const platform::ScopedPen pen(Form1->Canvas, Qt::black);
         platform::Canvas& c = Form1->Canvas;
         use_pen(green, 2);
         use_font(QStringLiteral("Courier New"), -15, green);
@@ -429,7 +424,6 @@ void page_02_06()
         text(freq_to_x(220) - 50, mag_to_y(0.0195L) + 35, QStringLiteral("Steigung : +40 db/Dekade"));
 
         use_font(QStringLiteral("MS Sans Serif"), 8, Qt::black);
-        restore_pen();
     };
     show_text_page(page);
 }
@@ -480,6 +474,7 @@ void page_02_07()
         memo_rule,
     };
     page.curves = [] {
+        const platform::ScopedPen pen(Form1->Canvas, Qt::black);
         platform::Canvas& c = Form1->Canvas;
         use_font(QStringLiteral("Courier New"), -15, green);
         use_pen(green, 2);
@@ -542,7 +537,6 @@ void page_02_07()
         text(freq_to_x(2000), phase_to_y(800), QStringLiteral("1 Dekade"));
         text(freq_to_x(2000), phase_to_y(740), QStringLiteral("nach oben"));
 
-        restore_pen();
     };
     show_text_page(page);
 }

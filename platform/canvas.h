@@ -141,4 +141,21 @@ private:
     size_t sharpDone_ = 0; // operations of kept_ already in sharp_
 };
 
+// The pen of one drawing: set when the drawing starts; when it ends, the
+// pen every drawing leaves behind (solid, width 1, black) is back.
+class ScopedPen {
+public:
+    ScopedPen(Canvas& canvas, const QColor& color, int width = 1, PenStyle style = PenStyle::Solid)
+        : canvas_(canvas)
+    {
+        canvas_.pen = Pen{color, width, style};
+    }
+    ~ScopedPen() { canvas_.pen = Pen{}; }
+    ScopedPen(const ScopedPen&) = delete;
+    ScopedPen& operator=(const ScopedPen&) = delete;
+
+private:
+    Canvas& canvas_;
+};
+
 } // namespace platform
