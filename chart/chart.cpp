@@ -16,26 +16,40 @@ long double lg(long double v)
     return std::log10(v);
 }
 
+AxisMap frequency_axis()
+{
+    return {chart.fmin, chart.fmax, chart_left, chart_right, true};
+}
+
+AxisMap magnitude_axis()
+{
+    return {chart.bmin, chart.bmax, mag_bottom, mag_top, true};
+}
+
+AxisMap phase_axis()
+{
+    return {static_cast<long double>(chart.pmin), static_cast<long double>(chart.pmax), phase_bottom, phase_top,
+            false};
+}
+
 int freq_to_x(long double f)
 {
-    return static_cast<int>(nearest(lg(f / chart.fmin) / lg(chart.fmax / chart.fmin) * 450)) + chart_left;
+    return frequency_axis().to_pixel(f);
 }
 
 long double x_to_freq(int x)
 {
-    return std::pow(10.0L, lg(chart.fmin) + lg(chart.fmax / chart.fmin) * (x - chart_left) /
-                                                (chart_right - chart_left));
+    return frequency_axis().to_value(x);
 }
 
 int mag_to_y(long double m)
 {
-    return mag_bottom - static_cast<int>(nearest(lg(m / chart.bmin) / lg(chart.bmax / chart.bmin) * 400));
+    return magnitude_axis().to_pixel(m);
 }
 
 long double y_to_mag(int y)
 {
-    return std::pow(10.0L, lg(chart.bmin) + lg(chart.bmax / chart.bmin) * (y - mag_bottom) /
-                                                (mag_top - mag_bottom));
+    return magnitude_axis().to_value(y);
 }
 
 int db_to_y(long double db)
@@ -45,19 +59,19 @@ int db_to_y(long double db)
 
 long double y_to_db(int y)
 {
-    return 20 * lg(chart.bmin) + 20 * lg(chart.bmax / chart.bmin) * (y - mag_bottom) / (mag_top - mag_bottom);
+    // Each logarithm scaled to dB before the sum, to the last digit as before.
+    const AxisMap a = magnitude_axis();
+    return 20 * lg(a.lo) + 20 * lg(a.hi / a.lo) * (y - a.from) / (a.to - a.from);
 }
 
 int phase_to_y(long double phi)
 {
-    return phase_bottom - static_cast<int>(nearest((phi - chart.pmin) / (chart.pmax - chart.pmin) * 290));
+    return phase_axis().to_pixel(phi);
 }
 
 long double y_to_phase(int y)
 {
-    // The product is formed in integers, then divided as a real.
-    const long long num = static_cast<long long>(chart.pmax - chart.pmin) * (y - phase_bottom);
-    return static_cast<long double>(num) / (phase_top - phase_bottom) + chart.pmin;
+    return phase_axis().to_value(y);
 }
 
 // Orders a range and widens an empty one by one step on each side, or on
@@ -135,14 +149,14 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
     canvas.brush.style = BrushStyle::Clear;
 
     if (magnitude) {
-        canvas.rectangle(60, 30, 511, 431);
+        canvas.rectangle(chart_left, mag_top, chart_right + 1, mag_bottom + 1);
         if (chart.axis_f)
             canvas.textOutFit(32, 3, QStringLiteral("    Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "), page_frame_left);
         else
             canvas.textOutFit(30, 3, QStringLiteral("  Im oberen Diagramm wird der  BETRAG  der Funktion in Abhängigkeit von der Kreisfrequenz  w  dargestellt"), page_frame_left);
     }
     if (phase) {
-        canvas.rectangle(60, 460, 511, 751);
+        canvas.rectangle(chart_left, phase_top, chart_right + 1, phase_bottom + 1);
         if (chart.axis_f)
             canvas.textOutFit(32, 762, QStringLiteral("    Im unteren Diagramm wird der  WINKEL  der Funktion in Abhängigkeit von der Frequenz  f  dargestellt       "), page_frame_left);
         else
@@ -166,12 +180,12 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
         canvas.pen.color = silver;
         for (int i = 0; i <= dec - 1; ++i)
             for (int k = 1; k <= 10; ++k)
-                vertical(static_cast<int>(nearest(lg(k * std::pow(10.0L, i)) * 450 / dec)) + 60);
+                vertical(static_cast<int>(nearest(lg(k * std::pow(10.0L, i)) * chart_width / dec)) + chart_left);
 
         canvas.pen.color = Qt::black;
         long long e = nearest(lg(chart.fmin / 10));
         for (int q = 0; q <= dec; ++q) {
-            const int x = static_cast<int>(nearest(static_cast<long double>(q) * 450 / dec)) + 60;
+            const int x = static_cast<int>(nearest(static_cast<long double>(q) * chart_width / dec)) + chart_left;
             vertical(x);
             if (!(magnitude || phase))
                 continue;
@@ -194,7 +208,7 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
         const long long n = nearest(20 * lg(chart.bmax / chart.bmin) / 10);
         for (long long q = 0; q <= n && n > 0; ++q) {
             canvas.pen.color = q % 2 == 0 ? QColor(Qt::black) : silver;
-            const int y = 430 - static_cast<int>(nearest(static_cast<long double>(q) * 400 / n));
+            const int y = mag_bottom - static_cast<int>(nearest(static_cast<long double>(q) * mag_height / n));
             canvas.moveTo(55, y);
             canvas.lineTo(515, y);
             r *= std::sqrt(10.0L);
@@ -210,7 +224,7 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
         const long long n = nearest(static_cast<long double>(chart.pmax - chart.pmin) / 45);
         for (long long q = 0; q <= n && n > 0; ++q) {
             canvas.pen.color = q % 2 == 0 ? QColor(Qt::black) : silver;
-            const int y = 750 - static_cast<int>(nearest(static_cast<long double>(q) * 290 / n));
+            const int y = phase_bottom - static_cast<int>(nearest(static_cast<long double>(q) * phase_height / n));
             canvas.moveTo(55, y);
             canvas.lineTo(515, y);
             v += 45;

@@ -1,6 +1,8 @@
 #pragma once
 // The screen Bode chart: its settings, its fixed geometry, the conversions
 // between values and pixels, and the drawing of the empty chart.
+#include "chart/axis.h"
+
 #include <QString>
 
 namespace platform { class Canvas; }
@@ -26,9 +28,17 @@ constexpr int mag_top = 30;
 constexpr int mag_bottom = 430;
 constexpr int phase_top = 460;
 constexpr int phase_bottom = 750;
+constexpr int chart_width = chart_right - chart_left;
+constexpr int mag_height = mag_bottom - mag_top;
+constexpr int phase_height = phase_bottom - phase_top;
 
 // The decimal logarithm, in which the axes of every chart are divided.
 long double lg(long double v);
+
+// The three axes of the screen chart in the current settings.
+AxisMap frequency_axis();
+AxisMap magnitude_axis();
+AxisMap phase_axis();
 
 int freq_to_x(long double f);
 long double x_to_freq(int x);
