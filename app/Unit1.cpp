@@ -42,22 +42,22 @@ TForm1::~TForm1()
 
 double TForm1::zoom() const
 {
-    return host_ ? host_->scale() : 1.0;
+    return host_->scale();
 }
 
 void TForm1::setZoom(double scale)
 {
-    if (!host_) {
-        if (scale == 1.0)
-            return;
-        host_ = std::make_unique<platform::ScaleHost>(this);
-    }
     host_->setScale(scale);
 }
 
 QWidget* TForm1::shownWindow()
 {
-    return host_ ? host_->window() : this;
+    return host_->window();
+}
+
+QGraphicsView* TForm1::scaledView()
+{
+    return host_->view();
 }
 
 // The keys a student expects: paging, printing and zooming as elsewhere.
@@ -86,7 +86,7 @@ void TForm1::connect_keys()
         zoomIn << QKeySequence(Qt::CTRL | Qt::Key_Equal);
     key(zoomIn, [this] { setZoom(platform::nextZoom(zoom(), +1)); });
     key(QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { setZoom(platform::nextZoom(zoom(), -1)); });
-    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(start_zoom_); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { host_->resetScale(); });
 }
 
 void TForm1::connect_handlers()
@@ -131,26 +131,14 @@ void TForm1::create()
 {
     platform::seedRandomFromClock();
 
-    const QSize screen = platform::screenSize();
-    if (screen.width() != 1280 || screen.height() != 1024)
-        platform::showMessage(
-            platform::MessageType::Information,
-            QStringLiteral("Die Darstellungen des Programms  FALKORIN\rerfordert eine Display-Auflösung von\r\r"
-                           "  >  1280 pixel * 1024 pixel  <\r\rBei kleineren Auflösungen wird nur ein Ausschnitt\r"
-                           "der Seiten dargestellt und ein sinnvolles Arbeiten\rmit dem Programm ist  N I C H T  möglich."));
-
-    // The window's client area is the 1280 x 1024 layout.
+    // The window's client area is the 1280 x 1024 layout, shown whole in the
+    // free area of the screen, at the size and zoom of the last run where
+    // they still fit.
     resize(1280, 1024);
-    const int top = screen.height() == 1024 ? 0 : (screen.height() - platform::captionHeight - 1024) / 2;
-    const int left = (screen.width() - 1280) / 2;
-    move(left, top);
     setWindowTitle(QStringLiteral("FALKORIN  -  Lernprogramm zum Bode-Diagramm"));
-    // A smaller screen shows the whole layout scaled down rather than a part of it.
-    start_zoom_ = platform::fitScale(screen, platform::availableArea(), size());
-    if (start_zoom_ < 1.0)
-        setZoom(start_zoom_);
-    else
-        show();
+    host_ = std::make_unique<platform::ScaleHost>(this);
+    host_->onClose = [this] { platform::saveWindowSettings(host_->settings()); };
+    host_->start(platform::loadWindowSettings());
 
     chart = ChartSettings{};
     reset_program_state();
@@ -169,6 +157,19 @@ void TForm1::create()
         l_loes[k]->setText(QString());
 
     intro_page();
+
+    // Over the window, once it stands: where the screen cannot hold the
+    // layout 1:1, the scale it is shown at and how to change it.
+    if (zoom() < 1.0 - 1e-9 && host_->fittedScale() < 1.0 - 1e-9)
+        platform::showMessage(
+            platform::MessageType::Information,
+            QStringLiteral("Die Seiten des Programms  FALKORIN  sind für  1280 x 1024  Bildpunkte ausgelegt.\r"
+                           "Auf diesem Bildschirm hat das Fenster in voller Größe keinen Platz;\r"
+                           "es wird deshalb verkleinert auf  %1 %  dargestellt.\r\r"
+                           "Mit  Strg + Plus  und  Strg + Minus  ändern Sie die Größe,\r"
+                           "mit  Strg + 0  passt das Fenster wieder ganz auf den Bildschirm.")
+                .arg(numfmt::integer(numfmt::nearest(zoom() * 100))),
+            shownWindow());
 }
 
 static QString introduction()
@@ -247,9 +248,7 @@ void TForm1::intro_page()
 
 void TForm1::B_EndeClick()
 {
-    close();
-    if (host_)
-        host_->window()->close();
+    host_->window()->close();
 }
 
 void TForm1::paintEvent(QPaintEvent*)
@@ -278,13 +277,8 @@ void TForm1::mousePressEvent(QMouseEvent* e)
     }
     // Only a button alone counts: no modifier key and no other button held.
     const bool alone = e->modifiers() == Qt::NoModifier && e->buttons() == e->button();
-    // The click is taken at the centre of the screen pixel under the mouse.
-    // In the scaled view, positions arrive in layout units from whole pixels
-    // of the view. On the display itself the local position is rounded to
-    // whole layout pixels, so at a device pixel ratio above 1 the global
-    // position, which keeps the fraction, tells the device pixel.
-    const double unit = host_ ? host_->scale() : devicePixelRatioF();
-    const QPointF at = host_ ? e->position() : mapFromGlobal(e->globalPosition());
-    const QPoint pos = platform::layoutPixel(at * unit, unit);
+    // The click is taken at the centre of the screen pixel under the mouse,
+    // at any zoom and device pixel ratio.
+    const QPoint pos = host_->layoutPixel(e);
     maus_down(button, alone, pos.x(), pos.y());
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class QGraphicsView;
 namespace platform { class Edit; class ScaleHost; }
 
 // Panel colours.
@@ -102,12 +103,14 @@ public:
     void intro_page();
     void B_EndeClick();
 
-    // The scale the layout is shown at (1 where the screen holds it, else
-    // fitted at start-up; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it) and
-    // the window that shows it: this one until it is first scaled.
+    // The scale the layout is shown at (fitted to the free screen area at
+    // start-up, at most 1:1, or as kept from the last run; resizing the
+    // window, Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it), the window that
+    // shows it and the scaled view while the layout is not shown 1:1.
     double zoom() const;
     void setZoom(double scale);
     QWidget* shownWindow();
+    QGraphicsView* scaledView();
 
     // Page state and navigation.
     void show_page(int lesson, int page);
@@ -133,6 +136,10 @@ public:
     // How much of a wrong entry a message quotes, so that the box always
     // fits the screen.
     static constexpr int max_quoted_length = 40;
+    // Ends every message about a wrong entry: the ways on from there.
+    inline static const QString entry_hint =
+        QStringLiteral("\r\rBitte korrigieren Sie die Eingabe oder leeren Sie das Feld.\r"
+                       "Mit  Esc  verlassen Sie die Aufgabe und kehren zur Startseite zurück.");
     void E_Exit(platform::Edit* field);
     bool E_KeyPress(platform::Edit* field, int key);
     void E_freq_click();
@@ -166,7 +173,6 @@ private:
     void connect_keys();
     QImage image_;
     std::unique_ptr<platform::ScaleHost> host_;
-    double start_zoom_ = 1;
 };
 
 // The first step of every page: which page it is; the mouse exercises are

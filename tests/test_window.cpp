@@ -11,29 +11,36 @@ using namespace testutil;
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
+    // The window centred in the free area; one notice, naming the scale and
+    // the keys, only where the window is shown smaller than 1:1.
     void screenSizes_data()
     {
         QTest::addColumn<QSize>("screen");
-        QTest::addColumn<bool>("notice");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QString>("notice"); // the scale named, empty: none
         QTest::addColumn<QPoint>("position");
-        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << false << QPoint(0, 0);
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true << QPoint(320, 14);
-        QTest::newRow("1280 x 1080") << QSize(1280, 1080) << true << QPoint(0, 14);
+        QTest::newRow("1280 x 1024, panel at the top") << QSize(1280, 1024) << QRect(0, 32, 1280, 992) << "94 %"
+                                                       << QPoint(37, 32);
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << QRect() << "97 %" << QPoint(17, 0);
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << QRect() << "72 %" << QPoint(220, 0);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QRect() << "" << QPoint(320, 14);
+        QTest::newRow("1920 x 1200") << QSize(1920, 1200) << QRect() << "" << QPoint(320, 74);
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << QRect() << "" << QPoint(1280, 554);
     }
     void screenSizes()
     {
         QFETCH(QSize, screen);
-        QFETCH(bool, notice);
+        QFETCH(QRect, available);
+        QFETCH(QString, notice);
         QFETCH(QPoint, position);
-        auto w = newWindow(screen);
-        QCOMPARE(int(messages().size()), notice ? 1 : 0);
-        if (notice) {
+        auto w = newWindow(screen, available);
+        QCOMPARE(int(messages().size()), notice.isEmpty() ? 0 : 1);
+        if (!notice.isEmpty()) {
             QCOMPARE(messages()[0].type, platform::MessageType::Information);
-            QVERIFY(messages()[0].text.startsWith("Die Darstellungen des Programms  FALKORIN\rerfordert"));
-            QVERIFY(messages()[0].text.contains("  >  1280 pixel * 1024 pixel  <"));
-            QVERIFY(messages()[0].text.endsWith("mit dem Programm ist  N I C H T  möglich."));
+            QVERIFY(messages()[0].text.contains("  " + notice + "  "));
+            QVERIFY(messages()[0].text.contains("Strg + Plus") && messages()[0].text.contains("Strg + Minus"));
         }
-        QCOMPARE(w->pos(), position);
+        QCOMPARE(w->shownWindow()->pos(), position);
         QCOMPARE(w->size(), QSize(1280, 1024));
     }
 
@@ -195,6 +202,13 @@ private slots:
         QVERIFY(m->verticalScrollBar()->isVisible());
         QVERIFY(!m->horizontalScrollBar()->isVisible());
         QCOMPARE(m->text(), many.join("\r\n"));
+    }
+
+    // The toolkit's own texts, as in a field's context menu, are German.
+    void toolkitTextsInGerman()
+    {
+        QVERIFY(platform::useGermanToolkitTexts());
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QString("&Rückgängig"));
     }
 
     void endButtonClosesTheWindow()
