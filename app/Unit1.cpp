@@ -30,6 +30,7 @@ TForm1::TForm1()
     build_layout();
     connect_handlers();
     connect_keys();
+    setMouseTracking(true);
     create();
 }
 
@@ -79,6 +80,12 @@ void TForm1::connect_keys()
     key({QKeySequence(Qt::ALT | Qt::Key_Right)}, [this, press] { press(B_rechts); });
     key({QKeySequence(Qt::ALT | Qt::Key_Left)}, [this, press] { press(B_links); });
     key({QKeySequence(Qt::CTRL | Qt::Key_P)}, [this, press] { press(B_druck); });
+    // Alt and a letter of the button's text, each bound once in the window.
+    key({QKeySequence(Qt::ALT | Qt::Key_Z)}, [this, press] { press(B_links); });
+    key({QKeySequence(Qt::ALT | Qt::Key_W)}, [this, press] { press(B_rechts); });
+    key({QKeySequence(Qt::ALT | Qt::Key_B)}, [this, press] { press(B_Ende); });
+    key({QKeySequence(Qt::ALT | Qt::Key_A)}, [this, press] { press(B_auswert); });
+    key({QKeySequence(Qt::ALT | Qt::Key_P)}, [this, press] { press(B_pruef); });
     // Ctrl+= as well: the plus sign needs Shift on many keyboards. One key
     // bound twice would fire neither.
     QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
@@ -281,4 +288,39 @@ void TForm1::mousePressEvent(QMouseEvent* e)
     // at any zoom and device pixel ratio.
     const QPoint pos = host_->layoutPixel(e);
     maus_down(button, alone, pos.x(), pos.y());
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint pos = host_->layoutPixel(e);
+    show_readout(pos.x(), pos.y());
+}
+
+void TForm1::leaveEvent(QEvent*)
+{
+    hide_readout();
+}
+
+void TForm1::hide_readout()
+{
+    readout_->hide();
+}
+
+void TForm1::show_readout(int x, int y)
+{
+    const bool exercise = point_mode || line_mode || constant_mode || P_punkt->isVisible();
+    const bool questions = P_aufgaben->isVisible();
+    const bool magnitude = y >= mag_top && y <= mag_bottom;
+    const bool phase = y >= phase_top && y <= phase_bottom;
+    if (((exercise || questions) && !answers_checked) || x < chart_left || x > chart_right || (!magnitude && !phase)) {
+        hide_readout();
+        return;
+    }
+    const QString freq = QStringLiteral("%1 = %2").arg(chart.axis_f ? QStringLiteral("f") : QStringLiteral("w"),
+                                                       numfmt::sci(x_to_freq(x), 2));
+    const QString value = magnitude ? QStringLiteral("Betrag = %1 dB").arg(numfmt::fixed(y_to_db(y), 2))
+                                    : QStringLiteral("Winkel = %1°").arg(numfmt::fixed(y_to_phase(y), 1));
+    readout_->setText(QStringLiteral("Unter dem Mauszeiger:   ") + freq + QStringLiteral("     ") + value);
+    readout_->adjustSize();
+    readout_->show();
 }

@@ -159,6 +159,15 @@ public:
     void B_ergebClick();
     void B_druckClick();
 
+    // The values under the mouse in a line under the chart, where they give
+    // nothing away: everywhere but on exercise and question pages, and there
+    // once the answers are checked (answers_checked, cleared by every page
+    // and every new task).
+    bool answers_checked = false;
+    void show_readout(int x, int y);
+    void hide_readout();
+    platform::Label* readout() const { return readout_; }
+
     // The own example: opening page 09_01 and accepting the typed function.
     void B_eigenClick();
     void B_uebernehmenClick();
@@ -166,13 +175,17 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     void build_layout();
+    void describe_controls();
     void connect_handlers();
     void connect_keys();
     QImage image_;
     std::unique_ptr<platform::ScaleHost> host_;
+    platform::Label* readout_ = nullptr;
 };
 
 // The first step of every page: which page it is; the mouse exercises are

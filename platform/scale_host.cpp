@@ -108,16 +108,23 @@ private:
 class ScaleHost::View : public QGraphicsView {
 public:
     using QGraphicsView::QGraphicsView;
-    QPointF press;
-    bool pressing = false;
+    QPointF at;
+    bool delivering = false;
 
 protected:
     void mousePressEvent(QMouseEvent* e) override
     {
-        press = e->globalPosition();
-        pressing = true;
+        at = e->globalPosition();
+        delivering = true;
         QGraphicsView::mousePressEvent(e);
-        pressing = false;
+        delivering = false;
+    }
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        at = e->globalPosition();
+        delivering = true;
+        QGraphicsView::mouseMoveEvent(e);
+        delivering = false;
     }
 };
 
@@ -329,10 +336,10 @@ QPoint ScaleHost::layoutPixel(const QMouseEvent* e) const
 {
     if (QGraphicsView* v = view()) {
         // A press sent to the content itself arrives in layout units.
-        if (!view_->pressing)
+        if (!view_->delivering)
             return QPoint(static_cast<int>(std::floor(e->position().x())), static_cast<int>(std::floor(e->position().y())));
         const QPointF origin = v->viewport()->mapToGlobal(v->viewportTransform().map(QPointF(0, 0)));
-        return platform::layoutPixel(view_->press, v->devicePixelRatioF(), origin, scale_);
+        return platform::layoutPixel(view_->at, v->devicePixelRatioF(), origin, scale_);
     }
     return platform::layoutPixel(e->globalPosition(), content_->devicePixelRatioF(),
                                  content_->mapToGlobal(QPointF(0, 0)), 1.0);

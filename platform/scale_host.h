@@ -84,7 +84,7 @@ public:
     QWidget* window() const;
     // The scaled view while the content is in it, else nullptr.
     QGraphicsView* view() const;
-    // The layout pixel under the mouse press `e` delivered to the content.
+    // The layout pixel under the mouse event `e` delivered to the content.
     QPoint layoutPixel(const QMouseEvent* e) const;
 
     WindowSettings settings() const;

@@ -315,6 +315,8 @@ private slots:
         QTest::newRow("Alt+Right") << 2 << QStringList{"Alt+Right"} << false << "02_02" << 0 << 1.0;
         QTest::newRow("Alt+Right, Alt+Left") << 2 << back << false << "02_01" << 0 << 1.0;
         QTest::newRow("disabled page buttons") << 2 << back << true << "02_01" << 0 << 1.0;
+        QTest::newRow("Alt+W, Alt+W, Alt+Z") << 2 << QStringList{"Alt+W", "Alt+W", "Alt+Z"} << false << "02_02" << 0
+                                            << 1.0;
         QTest::newRow("Ctrl+P without the button") << 2 << QStringList{"Ctrl+P"} << false << "02_01" << 0 << 1.0;
         QTest::newRow("Ctrl+P where shown") << 6 << QStringList{"Alt+Right", "Ctrl+P"} << false << "06_02" << 1 << 1.0;
         QTest::newRow("Ctrl++ twice") << 3 << QStringList{"Ctrl++", "Ctrl++"} << false << "03_01" << 0 << 1.25;

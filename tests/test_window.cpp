@@ -1,7 +1,11 @@
 // Start-up, the introductory page, the screen-size notice and quitting.
 #include "testutil.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -209,6 +213,56 @@ private slots:
     {
         QVERIFY(platform::useGermanToolkitTexts());
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QString("&Rückgängig"));
+    }
+
+    // Every control says what it is to a screen reader; every button and
+    // field says what it does.
+    void namesAndTooltips()
+    {
+        auto w = newWindow();
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            if (c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
+            if (qobject_cast<QAbstractButton*>(c) && !qobject_cast<QRadioButton*>(c))
+                QVERIFY2(!c->toolTip().isEmpty(), qPrintable(c->objectName()));
+            if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c))
+                QVERIFY2(!c->toolTip().isEmpty(), qPrintable(c->objectName()));
+        }
+    }
+
+    // Alt+B ends the program as "Beenden" does.
+    void altBEnds()
+    {
+        auto w = newWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->shownWindow()));
+        QTest::keySequence(w->shownWindow(), QKeySequence("Alt+B"));
+        QVERIFY(!w->shownWindow()->isVisible());
+    }
+
+    // The values under the mouse show on a text page at once, on exercise
+    // and question pages only after the check.
+    void readout()
+    {
+        auto w = openLesson(2);
+        const auto over = [&](int x, int y) {
+            QTest::mouseMove(w.get(), QPoint(x, y + 1)); // a move to where the mouse is is none
+            QTest::mouseMove(w.get(), QPoint(x, y));
+            return w->readout()->isVisible() ? w->readout()->text() : QString();
+        };
+        QCOMPARE(over(freq_to_x(1), db_to_y(20)), QString("Unter dem Mauszeiger:   w = 1.00E+000     Betrag = 20.00 dB"));
+        QVERIFY(over(freq_to_x(10), phase_to_y(0)).endsWith("Winkel = 0.0°"));
+        QVERIFY(over(30, db_to_y(20)).isEmpty()); // beside the diagrams
+        chooseLesson(*w, 3);
+        QVERIFY(over(freq_to_x(1), db_to_y(20)).isEmpty());
+        w->B_pruefClick();
+        QVERIFY(!over(freq_to_x(1), db_to_y(20)).isEmpty());
+        click(w->B_neu);
+        QVERIFY(over(freq_to_x(1), db_to_y(20)).isEmpty());
+        // The readout covers no control.
+        for (QWidget* c : w->P_Wahl->findChildren<QWidget*>())
+            QVERIFY(c == w->readout() || c->parent() != w->P_Wahl || !c->geometry().intersects(w->readout()->geometry()));
     }
 
     void endButtonClosesTheWindow()
