@@ -15,6 +15,8 @@ TForm1* Form1 = nullptr;
 void draw_chart(bool magnitude, bool phase)
 {
     draw_chart(Form1->Canvas, magnitude, phase);
+    Form1->magnitude_shown = magnitude;
+    Form1->phase_shown = phase;
 }
 
 // A rule across the memo, between the blocks of a text.
@@ -167,7 +169,9 @@ void TForm1::create()
 
     // Over the window, once it stands: where the screen cannot hold the
     // layout 1:1, the scale it is shown at and how to change it.
-    if (zoom() < 1.0 - 1e-9 && host_->fittedScale() < 1.0 - 1e-9)
+    host_->whenSettled([this] {
+        if (zoom() >= 1.0 - 1e-9 || host_->fittedScale() >= 1.0 - 1e-9)
+            return;
         platform::showMessage(
             platform::MessageType::Information,
             QStringLiteral("Die Seiten des Programms  FALKORIN  sind für  1280 x 1024  Bildpunkte ausgelegt.\r"
@@ -177,6 +181,7 @@ void TForm1::create()
                            "mit  Strg + 0  passt das Fenster wieder ganz auf den Bildschirm.")
                 .arg(numfmt::integer(numfmt::nearest(zoom() * 100))),
             shownWindow());
+    });
 }
 
 static QString introduction()
@@ -217,7 +222,8 @@ static QString introduction()
         QStringLiteral("ERFORDERLICHE AUFLÖSUNG DES BILDSCHIRMS, DRUCKER"),
         QString(),
         QStringLiteral("Die Seiten des Programms sind für eine Bildschirm-Auflösung von  1280 x 1024 Bildpunkte  "
-                       "ausgelegt. Auf einem kleineren Bildschirm wird das ganze Fenster passend verkleinert. Mit "
+                       "ausgelegt. Auf einem kleineren Bildschirm wird das ganze Fenster passend verkleinert; mit der "
+                       "Maus ziehen Sie es auf jede Größe, und Größe und Zoom bleiben für den nächsten Start erhalten. Mit "
                        "Strg + Plus, Strg + Minus und Strg + 0 stellen Sie die Größe jederzeit selbst ein; Alt + "
                        "Pfeil rechts und Alt + Pfeil links blättern die Seiten um."),
         QStringLiteral("Ab der Lektion 5 zeichnen Sie selbst Bode-Diagramme. Ist ein Drucker für das Format DIN A4 "
@@ -310,8 +316,8 @@ void TForm1::show_readout(int x, int y)
 {
     const bool exercise = point_mode || line_mode || constant_mode || P_punkt->isVisible();
     const bool questions = P_aufgaben->isVisible();
-    const bool magnitude = y >= mag_top && y <= mag_bottom;
-    const bool phase = y >= phase_top && y <= phase_bottom;
+    const bool magnitude = magnitude_shown && y >= mag_top && y <= mag_bottom;
+    const bool phase = phase_shown && y >= phase_top && y <= phase_bottom;
     if (((exercise || questions) && !answers_checked) || x < chart_left || x > chart_right || (!magnitude && !phase)) {
         hide_readout();
         return;

@@ -164,6 +164,9 @@ public:
     // once the answers are checked (answers_checked, cleared by every page
     // and every new task).
     bool answers_checked = false;
+    // The diagrams the page has drawn (pages without one show pictures there).
+    bool magnitude_shown = false;
+    bool phase_shown = false;
     void show_readout(int x, int y);
     void hide_readout();
     platform::Label* readout() const { return readout_; }

@@ -37,6 +37,7 @@ void set_page_state(const QString& lesson, const QString& section, const QString
     point_mode = line_mode = constant_mode = false;
     if (Form1) {
         Form1->answers_checked = false;
+        Form1->magnitude_shown = Form1->phase_shown = false;
         Form1->hide_readout();
     }
 }

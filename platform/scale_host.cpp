@@ -3,12 +3,14 @@
 #include "platform/system.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -81,6 +83,13 @@ protected:
     {
         QWidget::moveEvent(e);
         noticeFrame();
+        host_->frame(); // remembered while the window is normal
+    }
+    void changeEvent(QEvent* e) override
+    {
+        QWidget::changeEvent(e);
+        if (e->type() == QEvent::WindowStateChange)
+            host_->stateChanged();
     }
     void closeEvent(QCloseEvent* e) override
     {
@@ -174,11 +183,17 @@ QGraphicsView* ScaleHost::view() const
 
 QMargins ScaleHost::frame() const
 {
-    if (shell_->isVisible() && shell_->frameGeometry() != shell_->geometry()) {
+    // A maximized window has a narrower frame than the normal one it is
+    // fitted for: the first frame seen is kept.
+    if (normalFrame_.isNull() && shell_->isVisible() && shell_->frameGeometry() != shell_->geometry() &&
+        !(shell_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         const QRect f = shell_->frameGeometry(), g = shell_->geometry();
-        return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+        normalFrame_ =
+            QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
     }
-    return defaultFrame();
+    if (!normalFrame_.isNull())
+        return normalFrame_;
+    return frameless_ ? QMargins() : defaultFrame();
 }
 
 QSize ScaleHost::room() const
@@ -205,11 +220,7 @@ void ScaleHost::start(const WindowSettings& kept)
             keptStart_ = true;
         }
     }
-    const QRect area = availableArea();
-    const QMargins m = frame();
-    const QSize outer = size.grownBy(m);
-    shell_->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
-                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
+    centre(size);
     resizeWindow(size);
     if (kept.maximized && keptStart_)
         shell_->showMaximized();
@@ -218,6 +229,60 @@ void ScaleHost::start(const WindowSettings& kept)
     arrange();
     // The window takes the keyboard.
     shell_->activateWindow();
+    // Where the platform draws no frames, the size stands at once.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        settled_ = true;
+        return;
+    }
+    // Without a window manager no frame ever comes: the window then has the
+    // caption's room as well.
+    QTimer::singleShot(500, shell_.get(), [this] {
+        if (shell_->frameGeometry() != shell_->geometry()) {
+            frameKnown();
+            return;
+        }
+        if (!keptStart_ && !changed_) {
+            frameless_ = true;
+            placeFitted();
+        }
+        settle();
+    });
+}
+
+void ScaleHost::whenSettled(std::function<void()> action)
+{
+    if (settled_)
+        action();
+    else
+        settled_action_ = std::move(action);
+}
+
+void ScaleHost::settle()
+{
+    if (settled_)
+        return;
+    settled_ = true;
+    // Not inside the event that told the frame: the action may open a box.
+    if (settled_action_)
+        QTimer::singleShot(0, shell_.get(), std::move(settled_action_));
+}
+
+void ScaleHost::centre(QSize size)
+{
+    const QRect area = availableArea();
+    const QSize outer = size.grownBy(frame());
+    shell_->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void ScaleHost::placeFitted()
+{
+    scale_ = fittedScale();
+    const QSize size = scaled(layout_, scale_).boundedTo(room());
+    centre(size);
+    resizeWindow(size);
+    arrange();
 }
 
 void ScaleHost::resizeWindow(QSize size)
@@ -240,12 +305,11 @@ void ScaleHost::windowResized()
 
 void ScaleHost::frameKnown()
 {
+    frame(); // remembered while the window is normal
     // Only the start is corrected; a size the student chose stays.
-    if (keptStart_ || changed_)
-        return;
-    const QRect area = availableArea();
-    if (!area.contains(shell_->frameGeometry()))
-        resetScale();
+    if (!keptStart_ && !changed_ && !availableArea().contains(shell_->frameGeometry()))
+        placeFitted();
+    settle();
 }
 
 void ScaleHost::setScale(double scale)
@@ -270,9 +334,23 @@ void ScaleHost::setScale(double scale)
 
 void ScaleHost::resetScale()
 {
-    if (shell_->isMaximized() || shell_->isFullScreen())
+    if (shell_->isMaximized() || shell_->isFullScreen()) {
+        // Fitted once the window system has given the normal window back.
+        fitWhenNormal_ = true;
         shell_->showNormal();
+        if (shell_->isMaximized() || shell_->isFullScreen())
+            return;
+        fitWhenNormal_ = false;
+    }
     setScale(fittedScale());
+}
+
+void ScaleHost::stateChanged()
+{
+    if (!fitWhenNormal_ || shell_->isMaximized() || shell_->isFullScreen())
+        return;
+    fitWhenNormal_ = false;
+    QTimer::singleShot(0, shell_.get(), [this] { setScale(fittedScale()); });
 }
 
 void ScaleHost::embed(bool scaled)

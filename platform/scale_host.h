@@ -71,6 +71,11 @@ public:
     // start scale.
     void start(const WindowSettings& kept);
 
+    // Runs `action` once the start size stands: at once where the platform
+    // draws no frames, else when the window system has framed the window
+    // (or has shown that it will not).
+    void whenSettled(std::function<void()> action);
+
     double scale() const { return scale_; }
     // The start scale for the screen as it is now (Ctrl+0).
     double fittedScale() const;
@@ -95,6 +100,8 @@ public:
     void windowResized();
     // For the window: the window system has put its frame around it.
     void frameKnown();
+    // For the window: maximized, restored, ...
+    void stateChanged();
 
 private:
     class Shell;
@@ -102,6 +109,11 @@ private:
     QMargins frame() const;
     QSize room() const;
     void resizeWindow(QSize size);
+    // Puts a window of this client size in the middle of the free area.
+    void centre(QSize size);
+    // The start without kept settings: fitted and centred.
+    void placeFitted();
+    void settle();
     void arrange();
     void embed(bool scaled);
 
@@ -115,6 +127,11 @@ private:
     QSize requested_;
     bool keptStart_ = false;
     bool changed_ = false; // zoomed or resized since the start
+    bool frameless_ = false; // no window manager puts a frame around it
+    bool settled_ = false;
+    bool fitWhenNormal_ = false;
+    mutable QMargins normalFrame_;
+    std::function<void()> settled_action_;
 };
 
 } // namespace platform

@@ -251,6 +251,9 @@ private slots:
             QTest::mouseMove(w.get(), QPoint(x, y));
             return w->readout()->isVisible() ? w->readout()->text() : QString();
         };
+        QVERIFY(over(200, 300).isEmpty()); // 02_01 shows pictures where the chart stands
+        click(w->B_rechts); // questions
+        click(w->B_rechts); // 02_03, text beside the chart
         QCOMPARE(over(freq_to_x(1), db_to_y(20)), QString("Unter dem Mauszeiger:   w = 1.00E+000     Betrag = 20.00 dB"));
         QVERIFY(over(freq_to_x(10), phase_to_y(0)).endsWith("Winkel = 0.0°"));
         QVERIFY(over(30, db_to_y(20)).isEmpty()); // beside the diagrams
