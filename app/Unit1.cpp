@@ -168,9 +168,10 @@ void TForm1::create()
     intro_page();
 
     // Over the window, once it stands: where the screen cannot hold the
-    // layout 1:1, the scale it is shown at and how to change it.
+    // layout 1:1, the scale it is shown at and how to change it; not again
+    // once the student has a size of their own.
     host_->whenSettled([this] {
-        if (zoom() >= 1.0 - 1e-9 || host_->fittedScale() >= 1.0 - 1e-9)
+        if (host_->keptStart() || zoom() >= 1.0 - 1e-9 || host_->fittedScale() >= 1.0 - 1e-9)
             return;
         platform::showMessage(
             platform::MessageType::Information,

@@ -151,6 +151,9 @@ ScaleHost::ScaleHost(QWidget* content)
     shell_->setAutoFillBackground(true);
     shell_->setMinimumSize(scaled(layout_, 0.25));
     content->setParent(shell_.get());
+    // Closing the window ends the program, also while the content is in the
+    // scene, where it counts as a window of its own.
+    content->setAttribute(Qt::WA_QuitOnClose, false);
 
     scene_->setSceneRect(QRectF(QPointF(0, 0), QSizeF(layout_)));
     view_ = new View(shell_.get());

@@ -77,6 +77,8 @@ public:
     void whenSettled(std::function<void()> action);
 
     double scale() const { return scale_; }
+    // Whether the window started at the size and zoom kept from the last run.
+    bool keptStart() const { return keptStart_; }
     // The start scale for the screen as it is now (Ctrl+0).
     double fittedScale() const;
     // Zooms the layout: the window follows as far as the available area
