@@ -459,7 +459,7 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("reported"); // the entry's message was shown first
-        for (const char* way : {"B_neu", "B_rechts", "Alt+Right", "RG_Wahl", "B_Ende"}) {
+        for (const char* way : {"B_neu", "B_rechts", "Alt+Right", "RG_Wahl", "B_Ende", "Alt+B"}) {
             QTest::newRow(way) << way << false;
             QTest::newRow(qPrintable(QString(way) + ", after the message")) << way << true;
         }
@@ -477,7 +477,7 @@ private slots:
             QVERIFY(messages()[0].text.contains("Esc"));
         }
         QSignalSpy newTask(w->B_neu, &QPushButton::clicked);
-        if (way == "Alt+Right")
+        if (way.startsWith("Alt"))
             QTest::keySequence(w->shownWindow(), QKeySequence(way));
         else if (way == "RG_Wahl")
             chooseLesson(*w, 2);
@@ -487,7 +487,7 @@ private slots:
         QVERIFY(w->E_wert->text() != "9000");
         if (way == "B_neu")
             QCOMPARE(newTask.count(), 1);
-        else if (way == "B_Ende")
+        else if (way == "B_Ende" || way == "Alt+B")
             QVERIFY(!w->shownWindow()->isVisible());
         else
             QCOMPARE(page_id, QString(way == "RG_Wahl" ? "02_01" : "04_01"));

