@@ -210,8 +210,11 @@ void TForm1::E_Exit(platform::Edit* field)
     // that no message holds the student back; the task that follows sets
     // the fields anew.
     const Qt::FocusReason how = field->exitReason();
+    // Where the window is scaled, the control that takes the focus is known
+    // only to the window itself.
+    const QWidget* next = QApplication::focusWidget() ? QApplication::focusWidget() : focusWidget();
     if (!reentering && !checking && (how == Qt::MouseFocusReason || how == Qt::ShortcutFocusReason) &&
-        leaves_task(QApplication::focusWidget())) {
+        leaves_task(next)) {
         field->discardEntry();
         return;
     }

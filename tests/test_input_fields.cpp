@@ -459,16 +459,20 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("reported"); // the entry's message was shown first
+        QTest::addColumn<double>("zoom");
         for (const char* way : {"B_neu", "B_rechts", "Alt+Right", "RG_Wahl", "B_Ende", "Alt+B"}) {
-            QTest::newRow(way) << way << false;
-            QTest::newRow(qPrintable(QString(way) + ", after the message")) << way << true;
+            QTest::newRow(way) << way << false << 1.0;
+            QTest::newRow(qPrintable(QString(way) + ", after the message, scaled")) << way << true << 0.9;
         }
     }
     void waysOutDropAWrongEntry()
     {
         QFETCH(QString, way);
         QFETCH(bool, reported);
+        QFETCH(double, zoom);
         auto w = pointTask(1);
+        w->setZoom(zoom);
+        w->E_freq->setFocus();
         enter(w->E_freq);
         type(w->E_wert, "9000");
         if (reported) {
