@@ -169,9 +169,11 @@ void TForm1::create()
 
     // Over the window, once it stands: where the screen cannot hold the
     // layout 1:1, the scale it is shown at and how to change it; not again
-    // once the student has a size of their own.
+    // once the student has a size of their own. The scale counts screen
+    // pixels: a display that magnifies everything shows more than 1:1.
     host_->whenSettled([this] {
-        if (host_->keptStart() || zoom() >= 1.0 - 1e-9 || host_->fittedScale() >= 1.0 - 1e-9)
+        const double shown = zoom() * shownWindow()->devicePixelRatioF();
+        if (host_->keptStart() || shown >= 1.0 - 1e-9 || host_->fittedScale() >= 1.0 - 1e-9)
             return;
         platform::showMessage(
             platform::MessageType::Information,
@@ -180,7 +182,7 @@ void TForm1::create()
                            "es wird deshalb verkleinert auf  %1 %  dargestellt.\r\r"
                            "Mit  Strg + Plus  und  Strg + Minus  ändern Sie die Größe,\r"
                            "mit  Strg + 0  passt das Fenster wieder ganz auf den Bildschirm.")
-                .arg(numfmt::integer(numfmt::nearest(zoom() * 100))),
+                .arg(numfmt::integer(numfmt::nearest(shown * 100))),
             shownWindow());
     });
 }
