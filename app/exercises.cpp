@@ -385,6 +385,7 @@ static void check_constant()
 void TForm1::B_pruefClick()
 {
     B_pruef->hide();
+    answers_checked = true;
     if (point_mode)
         check_point();
     if (line_mode)
@@ -406,6 +407,8 @@ void start_new_task(void (*make_task)())
 
 void TForm1::B_neuClick()
 {
+    answers_checked = false;
+    hide_readout();
     if (point_mode)
         start_new_task(new_point);
     if (line_mode)

@@ -17,6 +17,11 @@ void begin_page(const PageState& state)
     page_example = state.example;
     // The mouse exercises are off until an exercise page switches its own on.
     point_mode = line_mode = constant_mode = false;
+    if (Form1) {
+        Form1->answers_checked = false;
+        Form1->magnitude_shown = Form1->phase_shown = false;
+        Form1->hide_readout();
+    }
 }
 
 void apply_page_kind(PageKind kind, int memo_height, KindVariant variant)

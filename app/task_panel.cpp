@@ -83,6 +83,7 @@ void show_question_page(const QuestionPage& page)
 
 void TForm1::B_auswertClick()
 {
+    answers_checked = true;
     const int L = lesson_no;
     for (int k = 1; k <= 5; ++k) {
         const int i = CB_A[k]->currentIndex();
