@@ -15,6 +15,8 @@ namespace {
 using platform::PenStyle;
 
 const QString date = QStringLiteral("07.11.07");
+// The header of both pages on the slopes of the polygonal approximations.
+const QString slopes_title = QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen");
 
 const QColor lime(0, 255, 0);
 const QColor green(0, 128, 0);
@@ -370,7 +372,7 @@ void page_02_06()
 {
     TextPage page;
     page.state = state(QStringLiteral("2.4"), QStringLiteral("02_06"));
-    page.title = QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen");
+    page.title = slopes_title;
     page.date = date;
     page.chart = chart_of(ChartSettings{100, 10000, 0.001L, 1000, -90, 90, false, false}, true, false);
     page.text = {
@@ -435,7 +437,7 @@ void page_02_07()
 {
     TextPage page;
     page.state = state(QStringLiteral("2.4"), QStringLiteral("02_07"));
-    page.title = QStringLiteral("2. Einführung:      2.4 Steigungen bei den Polygonzug-Näherungen");
+    page.title = slopes_title;
     page.date = date;
     page.chart = chart_of(ChartSettings{10, 100000, 0.001L, 1000, -360, 360, true, true}, false, true);
     page.text = {
