@@ -83,6 +83,9 @@ public:
     platform::Button* B_next;
     platform::Button* B_ergeb;
     platform::Button* B_druck;
+    // Rating the step's polygon drawn on screen, and its statistics line.
+    platform::Button* B_zeichnung;
+    platform::Panel* P_zeichn_statistik;
 
     platform::Memo* M_teilaufg;
     platform::Memo* M_teilloes;
@@ -151,6 +154,7 @@ public:
     void B_nextClick();
     void B_ergebClick();
     void B_druckClick();
+    void B_zeichnungClick();
 
     // The own example: opening page 09_01 and accepting the typed function.
     void B_eigenClick();

@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 #include "construction/construction_data.h"
+#include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 
 // ---------------------------------------------------------------- polygons
@@ -127,6 +128,7 @@ void start_construction()
     f->B_ergeb->setEnabled(false);
     f->B_druck->show();
     advance_subtask(page_lesson, page_id, subtask_no);
+    drawing_exercise::show_controls();
 }
 
 void TForm1::B_nextClick()
@@ -134,6 +136,7 @@ void TForm1::B_nextClick()
     subtask_no += 1;
     advance_subtask(page_lesson, page_id, subtask_no);
     B_ergeb->setEnabled(true);
+    drawing_exercise::begin_step();
 }
 
 // The writer of one construction page: the heading and instruction of
@@ -253,16 +256,23 @@ static void draw_result(const InterimResult& r)
 void show_interim_result(const QString& lesson, const QString& id, int step)
 {
     TForm1* f = Form1;
+    // The solution is drawn over the student's drawing, which ends here.
+    drawing_exercise::end();
     f->M_teilloes->clear();
     f->B_ergeb->setEnabled(false);
     if (lesson != lesson_of(id))
         return;
+    if (const InterimResult* r = find_interim_result(id, step))
+        draw_result(*r);
+}
+
+const InterimResult* find_interim_result(const QString& id, int step)
+{
     for (const auto* table : {&results_lessons_5_6(), &results_lessons_7_8(), &own_results()})
         for (const InterimResult& r : *table)
-            if (r.id == id && r.step == step) {
-                draw_result(r);
-                return;
-            }
+            if (r.id == id && r.step == step)
+                return &r;
+    return nullptr;
 }
 
 void TForm1::B_ergebClick()

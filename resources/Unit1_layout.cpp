@@ -103,6 +103,19 @@ void TForm1::build_layout()
                          QStringLiteral("Zwischenergebnis anzeigen"));
     B_druck = new Button(P_diag, QStringLiteral("B_druck"), QRect(455, 20, 190, 25),
                          QStringLiteral("Diagrammblatt ausdrucken"));
+    // The check of a polygon drawn on screen sits in the strip above the
+    // result button, its statistics in the strip below the buttons, so that
+    // the panel keeps its size and the three buttons their places.
+    B_zeichnung = new Button(P_diag, QStringLiteral("B_zeichnung"), QRect(235, 0, 190, 19),
+                             QStringLiteral("Zeichnung prüfen"));
+    B_zeichnung->setToolTip(QStringLiteral("Polygonzug der Teilaufgabe im Bode-Diagramm zeichnen: linke Maustaste "
+                                           "setzt den nächsten Eckpunkt, rechte Maustaste nimmt ihn zurück"));
+    P_zeichn_statistik = new Panel(P_diag, QStringLiteral("P_zeichn_statistik"), QRect(18, 47, 627, 15), money_green);
+    QWidget::setTabOrder(B_next, B_zeichnung);
+    QWidget::setTabOrder(B_zeichnung, B_ergeb);
+    QWidget::setTabOrder(B_ergeb, B_druck);
+    B_zeichnung->hide();
+    P_zeichn_statistik->hide();
 
     // The subtask memo ends where the result memo begins, so that the result
     // memo, lying on top, hides none of its lines or its scroll bar.
