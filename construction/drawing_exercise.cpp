@@ -6,6 +6,8 @@
 #include "construction/drawing_check.h"
 #include "platform/numfmt.h"
 
+#include <algorithm>
+
 namespace drawing_exercise {
 
 namespace {
@@ -292,14 +294,23 @@ void mouse(bool left, bool right, int x, int y)
     State& s = state();
     if (!active())
         return;
-    if (left && x >= chart_left && x <= chart_right) {
+    // Polygons begin and end on the frame and often run along it: a click
+    // on the grid lines' ends, up to 5 pixels outside, is taken onto the
+    // frame. In a window shown smaller not every pixel of the frame can be
+    // hit exactly.
+    constexpr int margin = 5;
+    if (left && x >= chart_left - margin && x <= chart_right + margin) {
+        x = std::clamp(x, chart_left, chart_right);
         Diagram d;
-        if (y >= mag_top && y <= mag_bottom)
+        if (y >= mag_top - margin && y <= mag_bottom + margin) {
             d = Magnitude;
-        else if (y >= phase_top && y <= phase_bottom)
+            y = std::clamp(y, mag_top, mag_bottom);
+        } else if (y >= phase_top - margin && y <= phase_bottom + margin) {
             d = Phase;
-        else
+            y = std::clamp(y, phase_top, phase_bottom);
+        } else {
             return;
+        }
         if (s.asked.polygon[d].size() < 2)
             return;
         s.clicks.push_back({d, x_to_freq(x), d == Magnitude ? y_to_db(y) : y_to_phase(y)});

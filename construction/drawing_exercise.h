@@ -34,7 +34,8 @@ bool active();
 
 // Left click: next vertex in the diagram the step draws in; right click:
 // the last vertex back. Clicks of any other kind, or outside such a
-// diagram, do nothing. Pixels are layout pixels.
+// diagram, do nothing; a click up to 5 pixels outside a diagram's frame
+// counts on the frame. Pixels are layout pixels.
 void mouse(bool left, bool right, int x, int y);
 
 // "Von   <done> Zeichnung(en) ..." as the exercises write their statistics.
