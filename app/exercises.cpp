@@ -420,6 +420,7 @@ static void check_constant()
 void TForm1::B_pruefClick()
 {
     B_pruef->hide();
+    answers_checked = true;
     if (point_mode)
         check_point();
     if (line_mode)
@@ -441,6 +442,8 @@ static void start_new_task(void (*make_task)())
 
 void TForm1::B_neuClick()
 {
+    answers_checked = false;
+    hide_readout();
     if (point_mode)
         start_new_task(new_point);
     if (line_mode)
