@@ -7,8 +7,9 @@ int main(int argc, char** argv)
 {
     platform::useProgramFontSet();
     QApplication app(argc, argv);
-    // Lets Wayland desktops match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.falkorin.Falkorin"));
+    // Lets Wayland desktops match the window to its menu entry and icon
+    // (the desktop id is a build setting, see dist/install.cmake).
+    QGuiApplication::setDesktopFileName(QStringLiteral(FALKORIN_APP_ID));
     TForm1 form;
     return app.exec();
 }

@@ -170,11 +170,18 @@ void Memo::fitLines()
     for (int pass = 0; pass < 3 && !fitting_ && lineWidth() != fittedWidth_; ++pass) {
         fitting_ = true;
         const int full = QFontInfo(font()).pixelSize();
-        for (int pixels = full;; --pixels) {
-            fittedWidth_ = lineWidth();
-            fitLinesAt(pixels);
-            if (!showWhole_ || pixels <= minTextPixels || textFits())
-                break;
+        fittedWidth_ = lineWidth();
+        fitLinesAt(full);
+        if (showWhole_ && full > minTextPixels && !textFits()) {
+            // The largest size that shows the whole text, by halving the
+            // range between the smallest legible size and the full one.
+            int fits = minTextPixels, fails = full;
+            while (fails - fits > 1) {
+                const int pixels = (fits + fails) / 2;
+                fitLinesAt(pixels);
+                (textFits() ? fits : fails) = pixels;
+            }
+            fitLinesAt(fits);
         }
         fitting_ = false;
     }
@@ -215,9 +222,15 @@ void Memo::fitLinesAt(int pixels)
                 f.setPixelSize(linePixels);
             }
         }
+        // A rule with text glued to it fills its line, so that the text
+        // starts the next one in a smaller font too.
+        qsizetype dashes = 0;
+        while (dashes < shown.size() && shown.at(dashes) == QLatin1Char('-'))
+            ++dashes;
+        const bool gluedRule = dashes >= 10 && dashes < shown.size();
         // A fresh text has the memo's font throughout; a line needs its own
         // format only when it is shrunk now or was shrunk before.
-        if (f != memoFont || shrunk_) {
+        if (f != memoFont || shrunk_ || gluedRule) {
             QTextCursor c(b);
             c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             QTextCharFormat format; // empty: the memo's own font
@@ -226,6 +239,19 @@ void Memo::fitLinesAt(int pixels)
                 shrunk = true;
             }
             c.setCharFormat(format);
+        }
+        if (gluedRule) {
+            QFont rule = f;
+            const qreal width = QFontMetricsF(rule).horizontalAdvance(shown.left(dashes));
+            if (width < available - 1) {
+                rule.setLetterSpacing(QFont::AbsoluteSpacing, (available - 1 - width) / dashes);
+                QTextCursor c(b);
+                c.setPosition(b.position() + int(dashes), QTextCursor::KeepAnchor);
+                QTextCharFormat format;
+                format.setFont(rule, QTextCharFormat::FontPropertiesAll);
+                c.setCharFormat(format);
+                shrunk = true;
+            }
         }
     }
     shrunk_ = shrunk;

@@ -92,6 +92,10 @@ void checkMemo(platform::Memo* memo, const QString& where, QStringList& findings
             findings << QStringLiteral("%1 %2: line \"%3\" is only %4 px high")
                             .arg(where, memo->objectName(), shown)
                             .arg(QFontInfo(f).pixelSize());
+        // Text glued to a rule starts the next line.
+        const qsizetype dashes = shown.indexOf(QRegularExpression(QStringLiteral("[^-]")));
+        if (dashes >= 10 && b.layout()->lineAt(0).textLength() != dashes)
+            findings << QStringLiteral("%1 %2: \"%3\" shares the rule's line").arg(where, memo->objectName(), shown.mid(dashes));
         // A list item is broken by hand, its second line under its text.
         if (shown.startsWith(QLatin1String("   o  ")) && b.layout()->lineCount() > 1)
             findings << QStringLiteral("%1 %2: item \"%3\" wraps to the left edge").arg(where, memo->objectName(), shown);
