@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "construction/construction_data.h"
 #include "construction/drawing_exercise.h"
+#include "construction/result_text.h"
 #include "platform/numfmt.h"
 
 // ---------------------------------------------------------------- polygons
@@ -160,7 +161,8 @@ static void write_subtask_text(const SubtaskPage& page, int& no)
                                 crlf.repeated(3) + hyphens + crlf.repeated(page.heading_breaks);
         f->M_teilaufg->setText(heading);
         if (no >= 1) // a counter below 1 has no instruction
-            f->M_teilaufg->setText(f->M_teilaufg->text() + page.texts[static_cast<size_t>(no - 1)]);
+            f->M_teilaufg->setText(f->M_teilaufg->text() +
+                                   result_text::units_kept(page.texts[static_cast<size_t>(no - 1)]));
     }
 }
 
@@ -227,7 +229,7 @@ static void draw_result(const InterimResult& r)
     static const QFont columns = platform::controlFont(QStringLiteral("Courier New"), 16);
     f->M_teilloes->clear();
     f->M_teilloes->setFont(r.table ? columns : prose);
-    f->M_teilloes->setText(r.text);
+    f->M_teilloes->setText(result_text::units_kept(r.text));
     for (const ResultDrawing& d : r.drawings) {
         const Vertex* first = d.vertices.data();
         const Vertex* last = first + d.vertices.size();

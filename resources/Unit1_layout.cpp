@@ -123,6 +123,7 @@ void TForm1::build_layout()
     // memo, lying on top, hides none of its lines or its scroll bar.
     M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow, false);
     M_teilaufg->setFont(arial18);
+    M_teilaufg->setShowWhole(true);
     M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey, false);
     M_teilloes->setFont(arial18);
 
