@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "app/progress.h"
 #include "platform/fontset.h"
 
 #include <QApplication>
@@ -7,8 +8,10 @@ int main(int argc, char** argv)
 {
     platform::useProgramFontSet();
     QApplication app(argc, argv);
+    // Per-user files live in ~/.config/falkorin.
+    QCoreApplication::setApplicationName(QStringLiteral("falkorin"));
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.falkorin.Falkorin"));
-    TForm1 form;
+    TForm1 form(std::make_unique<ProgressFile>(ProgressFile::defaultPath()));
     return app.exec();
 }

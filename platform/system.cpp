@@ -6,6 +6,8 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QScreen>
@@ -16,6 +18,7 @@ namespace platform {
 
 namespace {
 MessageHook messageHook;
+QuestionHook questionHook;
 QSize screenOverride;
 std::mt19937_64& generator()
 {
@@ -37,6 +40,23 @@ void showMessage(MessageType type, const QString& text)
         return;
     }
     messageBox(type, text, QApplication::activeWindow())->exec();
+}
+
+void setQuestionHook(QuestionHook hook)
+{
+    questionHook = std::move(hook);
+}
+
+bool askQuestion(const QString& text, const QString& yes)
+{
+    if (questionHook)
+        return questionHook(text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Frage"), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 // A box of our own: the toolkit's message box rewraps long lines on its own.

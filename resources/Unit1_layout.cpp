@@ -125,6 +125,27 @@ void TForm1::build_layout()
     QWidget::setTabOrder(E_zaehler, E_nenner);
     QWidget::setTabOrder(E_nenner, B_uebernehmen);
 
+    // The page's place, centred in the gap between the lesson choice and
+    // the page buttons.
+    L_seite = new Label(P_Wahl, QStringLiteral("L_seite"), QPoint(24, 123));
+    // Below the navigation panel, under the page buttons, free on every page.
+    B_inhalt = new Button(this, QStringLiteral("B_inhalt"), QRect(26, 984, 150, 25),
+                          QStringLiteral("Inhaltsverzeichnis"));
+    B_lernstand = new Button(this, QStringLiteral("B_lernstand"), QRect(222, 984, 150, 25),
+                             QStringLiteral("Lernstand drucken"));
+    // On the introductory page below the frame, left of "Eigenes Beispiel".
+    P_fortschritt = new Panel(this, QStringLiteral("P_fortschritt"), QRect(601, 974, 440, 46), sky_blue);
+    L_zuletzt = new Label(P_fortschritt, QStringLiteral("L_zuletzt"), QPoint(8, 5));
+    L_bilanz = new Label(P_fortschritt, QStringLiteral("L_bilanz"), QPoint(8, 24));
+    for (Label* l : {L_zuletzt, L_bilanz})
+        l->setMaxTextWidth(222);
+    B_weiter = new Button(P_fortschritt, QStringLiteral("B_weiter"), QRect(236, 11, 198, 25),
+                          QStringLiteral("Weiter, wo ich aufgehört habe"));
+    P_fortschritt->hide();
+    // Under each drop-down list, above the label of the correct option.
+    for (int k = 1; k <= 5; ++k)
+        L_marke[k] = new Mark(P_aufgaben, QStringLiteral("L_marke%1").arg(k), QRect(460, 30 + 162 * (k - 1), 195, 14));
+
     for (QWidget* w : {static_cast<QWidget*>(M_text), static_cast<QWidget*>(P_aufgaben),
                        static_cast<QWidget*>(P_punkt), static_cast<QWidget*>(P_diag),
                        static_cast<QWidget*>(M_teilaufg), static_cast<QWidget*>(M_teilloes),

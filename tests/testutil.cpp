@@ -12,14 +12,31 @@ std::vector<Message>& messages()
     return m;
 }
 
-std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed)
+std::vector<QString>& questions()
+{
+    static std::vector<QString> q;
+    return q;
+}
+
+bool& questionAnswer()
+{
+    static bool yes = true;
+    return yes;
+}
+
+std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed, std::unique_ptr<ProgressStore> store)
 {
     messages().clear();
+    questions().clear();
+    platform::setQuestionHook([](const QString& q) {
+        questions().push_back(q);
+        return questionAnswer();
+    });
     platform::setScreenSizeOverride(screen);
     platform::setMessageHook([](platform::MessageType t, const QString& s) {
         messages().push_back({t, s});
     });
-    auto w = std::make_unique<TForm1>();
+    auto w = std::make_unique<TForm1>(std::move(store));
     platform::seedRandom(seed);
     return w;
 }

@@ -21,9 +21,15 @@ struct Message {
 // Every message box shown since the window was made (none opens).
 std::vector<Message>& messages();
 
+// Questions asked since the window was made, and the answer each gets.
+std::vector<QString>& questions();
+bool& questionAnswer();
+
 // A new main window as after start-up, on a pretended screen. Message boxes
-// are recorded instead of shown; the random generator is seeded.
-std::unique_ptr<TForm1> newWindow(QSize screen = QSize(1280, 1024), unsigned long long seed = 1);
+// are recorded instead of shown, questions answered with questionAnswer();
+// the random generator is seeded. A store, if given, keeps the progress.
+std::unique_ptr<TForm1> newWindow(QSize screen = QSize(1280, 1024), unsigned long long seed = 1,
+                                  std::unique_ptr<ProgressStore> store = nullptr);
 
 // A new window, active so that it takes the keyboard, on the first page of
 // a lesson chosen as the student would.
