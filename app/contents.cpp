@@ -218,7 +218,8 @@ void ContentsWindow::refresh()
     }
     for (QTreeWidgetItem* item = LV_inhalt->topLevelItem(0); item; item = LV_inhalt->itemBelow(item)) {
         QFont font = item->font(1);
-        font.setBold(item->text(0) == page_id && !page_id.isEmpty());
+        // The lessons and the page shown stand out.
+        font.setBold(item->childCount() > 0 || (item->text(0) == page_id && !page_id.isEmpty()));
         for (int c = 0; c < 3; ++c)
             item->setFont(c, font);
     }

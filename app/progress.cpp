@@ -275,7 +275,7 @@ void show_intro_offer()
     for (const QString& id : p.seen)
         course_seen += id != QLatin1String("00_01") && id != QLatin1String("09_01");
     f->L_zuletzt->setText(QStringLiteral("Zuletzt: ") + page_place(last));
-    f->L_bilanz->setText(numfmt::integer(course_seen) + QStringLiteral(" von 49 Seiten gesehen, ") +
+    f->L_bilanz->setText(numfmt::integer(course_seen) + QStringLiteral(" von 49 Seiten, ") +
                          numfmt::integer(p.total.solved) + QStringLiteral(" von ") +
                          numfmt::integer(p.total.answered) + QStringLiteral(" Aufgaben gelöst"));
 }

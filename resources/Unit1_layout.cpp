@@ -138,8 +138,8 @@ void TForm1::build_layout()
     L_zuletzt = new Label(P_fortschritt, QStringLiteral("L_zuletzt"), QPoint(8, 5));
     L_bilanz = new Label(P_fortschritt, QStringLiteral("L_bilanz"), QPoint(8, 24));
     for (Label* l : {L_zuletzt, L_bilanz})
-        l->setMaxTextWidth(222);
-    B_weiter = new Button(P_fortschritt, QStringLiteral("B_weiter"), QRect(236, 11, 198, 25),
+        l->setMaxTextWidth(244);
+    B_weiter = new Button(P_fortschritt, QStringLiteral("B_weiter"), QRect(254, 11, 180, 25),
                           QStringLiteral("Weiter, wo ich aufgehört habe"));
     P_fortschritt->hide();
     // Under each drop-down list, above the label of the correct option.
