@@ -36,7 +36,7 @@ TForm1::TForm1(std::unique_ptr<ProgressStore> store)
 
 TForm1::~TForm1()
 {
-    progress::finish();
+    progress::finish(progress_store_.get());
     host_.reset();
     if (Form1 == this)
         Form1 = nullptr;

@@ -109,9 +109,14 @@ bool progress_from_json(const QByteArray& data, CourseProgress& p, QString& why)
         return false;
     }
     const QJsonValue version = o.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != progress_version) {
-        why = QStringLiteral("Die Datei hat eine Form (Version ") + version.toVariant().toString() +
-              QStringLiteral("), die dieses Programm nicht kennt.");
+    if (!version.isDouble()) {
+        why = QStringLiteral("Die Datei nennt keine Version.");
+        return false;
+    }
+    if (version.toDouble() != progress_version) {
+        why = QStringLiteral("Die Datei hat die Version ") + numfmt::fixed(version.toDouble(), 0) +
+              QStringLiteral(", dieses Programm kennt nur die Version ") + numfmt::integer(progress_version) +
+              QStringLiteral(".");
         return false;
     }
 
@@ -344,8 +349,10 @@ void save()
         store->save(current());
 }
 
-void finish()
+void finish(ProgressStore* s)
 {
+    if (!s || s != store)
+        return;
     save();
     store = nullptr;
 }

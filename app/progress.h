@@ -83,8 +83,9 @@ void apply(const CourseProgress& p);
 void start(ProgressStore* store);
 // Writes the progress into the store, if there is one.
 void save();
-// At the end of the run: the last save; the store is let go.
-void finish();
+// When the window that was given `store` closes: the last save; the store
+// is let go. Another window's store is left alone.
+void finish(ProgressStore* store);
 
 // Every page calls this with its frame: the page is seen and is the last
 // one; the page place in the navigation panel follows it.
