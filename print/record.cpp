@@ -66,11 +66,13 @@ bool print_progress_record(const CourseProgress& p, const QDateTime& when)
          QStringLiteral("Prozent")});
     rule(c, y + 45);
     y += 65;
+    int seen_in_course = 0;
     for (int l = 1; l <= 8; ++l) {
         const int pages = lesson_page_count[static_cast<size_t>(l)];
         int seen = 0;
         for (int page = 1; page <= pages; ++page)
             seen += p.seen.contains(course_page_id(l, page));
+        seen_in_course += seen;
         const Count& n = p.lessons[static_cast<size_t>(l)];
         row(c, y, Form1->RG_Wahl->button(l - 1)->text(),
             {numfmt::integer(seen) + QStringLiteral(" von ") + numfmt::integer(pages), numfmt::integer(n.answered),
@@ -80,7 +82,8 @@ bool print_progress_record(const CourseProgress& p, const QDateTime& when)
     rule(c, y + 5, 2);
     y += 20;
     row(c, y, QStringLiteral("Alle Lektionen"),
-        {QString(), numfmt::integer(p.total.answered), numfmt::integer(p.total.solved), percent(p.total)});
+        {numfmt::integer(seen_in_course) + QStringLiteral(" von 49"), numfmt::integer(p.total.answered),
+         numfmt::integer(p.total.solved), percent(p.total)});
 
     y += 140;
     c.font.height = 40;
