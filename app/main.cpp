@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 #include "app/progress.h"
 #include "platform/fontset.h"
+#include "platform/system.h"
 
 #include <QApplication>
 
@@ -8,10 +9,11 @@ int main(int argc, char** argv)
 {
     platform::useProgramFontSet();
     QApplication app(argc, argv);
-    // Per-user files live in ~/.config/falkorin.
+    // Per-user files (the window size) live in ~/.config/falkorin/.
     QCoreApplication::setApplicationName(QStringLiteral("falkorin"));
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.falkorin.Falkorin"));
+    platform::useGermanToolkitTexts();
     TForm1 form(std::make_unique<ProgressFile>(ProgressFile::defaultPath()));
     return app.exec();
 }

@@ -88,6 +88,7 @@ void setup_question_page(const QuestionPage& page)
 
 void TForm1::B_auswertClick()
 {
+    answers_checked = true;
     const int L = lesson_no;
     Count score;
     for (int k = 1; k <= 5; ++k) {

@@ -59,7 +59,7 @@ class TestProgress : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     QString file() const { return dir.filePath("fortschritt.json"); }
-    std::unique_ptr<TForm1> stored() { return newWindow(QSize(1280, 1024), 1, std::make_unique<ProgressFile>(file())); }
+    std::unique_ptr<TForm1> stored() { return newWindow(wholeScreen, QRect(), 1, false, std::make_unique<ProgressFile>(file())); }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -215,7 +215,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         {
-            auto w = newWindow(QSize(1280, 1024), 1, std::make_unique<ProgressFile>(dir.filePath("datei/f.json")));
+            auto w = newWindow(wholeScreen, QRect(), 1, false, std::make_unique<ProgressFile>(dir.filePath("datei/f.json")));
             chooseLesson(*w, 1);
             click(w->B_rechts);
             QCOMPARE(messages().size(), size_t(1)); // once, not at every page
@@ -228,7 +228,7 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray before = saved.readAll();
         {
-            auto w = newWindow(QSize(1280, 1024), 1, std::make_unique<FullDisk>(file()));
+            auto w = newWindow(wholeScreen, QRect(), 1, false, std::make_unique<FullDisk>(file()));
             QVERIFY(progress::seen("03_01"));
             chooseLesson(*w, 4);
             QCOMPARE(messages().size(), size_t(1));

@@ -2,7 +2,9 @@
 
 #include "construction/Uallgemein.h"
 
+#include <QDir>
 #include <QLocale>
+#include <QTemporaryDir>
 
 namespace testutil {
 
@@ -24,15 +26,25 @@ bool& questionAnswer()
     return yes;
 }
 
-std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed, std::unique_ptr<ProgressStore> store)
+std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed)
 {
+    return newWindow(screen, QRect(), seed);
+}
+
+std::unique_ptr<TForm1> newWindow(QSize screen, QRect available, unsigned long long seed, bool keepSettings,
+                                  std::unique_ptr<ProgressStore> store)
+{
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    if (!keepSettings)
+        QDir(config.path()).removeRecursively();
     messages().clear();
     questions().clear();
     platform::setQuestionHook([](const QString& q) {
         questions().push_back(q);
         return questionAnswer();
     });
-    platform::setScreenSizeOverride(screen);
+    platform::setScreenOverride(screen, available);
     platform::setMessageHook([](platform::MessageType t, const QString& s) {
         messages().push_back({t, s});
     });
@@ -43,7 +55,7 @@ std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed, std::un
 
 std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed)
 {
-    auto w = newWindow(QSize(1280, 1024), seed);
+    auto w = newWindow(wholeScreen, seed);
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w.get()))
         qFatal("the window does not become active");

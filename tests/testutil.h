@@ -25,11 +25,17 @@ std::vector<Message>& messages();
 std::vector<QString>& questions();
 bool& questionAnswer();
 
-// A new main window as after start-up, on a pretended screen. Message boxes
-// are recorded instead of shown, questions answered with questionAnswer();
-// the random generator is seeded. A store, if given, keeps the progress.
-std::unique_ptr<TForm1> newWindow(QSize screen = QSize(1280, 1024), unsigned long long seed = 1,
-                                  std::unique_ptr<ProgressStore> store = nullptr);
+// A screen whose free area holds the whole window, caption and all, 1:1.
+inline const QSize wholeScreen(1920, 1200);
+
+// A new main window as after start-up, on a pretended screen, with nothing
+// kept from an earlier run. Message boxes are recorded instead of shown;
+// questions are answered with questionAnswer(); the random generator is
+// seeded. Kept window settings go to a folder of the tests' own. A store,
+// if given, keeps the progress.
+std::unique_ptr<TForm1> newWindow(QSize screen = wholeScreen, unsigned long long seed = 1);
+std::unique_ptr<TForm1> newWindow(QSize screen, QRect available, unsigned long long seed = 1,
+                                  bool keepSettings = false, std::unique_ptr<ProgressStore> store = nullptr);
 
 // A new window, active so that it takes the keyboard, on the first page of
 // a lesson chosen as the student would.
