@@ -45,16 +45,16 @@ QString freePdfPath(const QString& name)
     return path;
 }
 
-void pdfFailed(const QString& path)
+void pdfFailed(const QString& what, const QString& path)
 {
     showMessage(MessageType::Error,
-                QStringLiteral("Das Diagrammblatt konnte nicht als PDF-Datei gespeichert werden:\r\r") +
+                what + QStringLiteral(" konnte nicht als PDF-Datei gespeichert werden:\r\r") +
                     QDir::toNativeSeparators(path));
 }
 
-void printerFailed(const QString& printer)
+void printerFailed(const QString& what, const QString& printer)
 {
-    showMessage(MessageType::Error, QStringLiteral("Das Diagrammblatt konnte auf dem Drucker  ") + printer +
+    showMessage(MessageType::Error, what + QStringLiteral(" konnte auf dem Drucker  ") + printer +
                                         QStringLiteral("  nicht gedruckt werden."));
 }
 } // namespace
@@ -83,6 +83,7 @@ static bool writeSheetFile(QSaveFile& file, const QByteArray& data)
 struct PrintJob::Private {
     QString name;
     int top = 0, bottom = 0; // the drawing's span, when it is to be centred
+    QString what;
     Canvas* canvas = nullptr;
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
@@ -95,9 +96,10 @@ struct PrintJob::Private {
     std::unique_ptr<QPdfWriter> pdf;
 };
 
-PrintJob::PrintJob(const QString& name) : d(std::make_unique<Private>())
+PrintJob::PrintJob(const QString& name, const QString& what) : d(std::make_unique<Private>())
 {
     d->name = name;
+    d->what = what;
 }
 
 void PrintJob::centreVertically(int top, int bottom)
@@ -123,7 +125,7 @@ bool PrintJob::begin()
             d->pdfPath = freePdfPath(d->name);
             d->pdfFile = std::make_unique<QSaveFile>(d->pdfPath);
             if (!d->pdfFile->open(QIODevice::WriteOnly)) {
-                pdfFailed(d->pdfPath);
+                pdfFailed(d->what, d->pdfPath);
                 return false;
             }
             d->pdfData.open(QIODevice::WriteOnly);
@@ -145,9 +147,9 @@ bool PrintJob::begin()
 
         if (!d->painter.begin(device)) {
             if (d->pdfPath.isEmpty())
-                printerFailed(info.printerName());
+                printerFailed(d->what, info.printerName());
             else
-                pdfFailed(d->pdfPath);
+                pdfFailed(d->what, d->pdfPath);
             return false;
         }
         // Sheet units of 0.1 mm; Qt's y axis already points downwards and
@@ -185,16 +187,17 @@ bool PrintJob::end()
     if (d->pdfPath.isEmpty()) {
         const bool failed = !ended || d->printer->printerState() == QPrinter::Error;
         if (failed)
-            printerFailed(d->printer->printerName());
+            printerFailed(d->what, d->printer->printerName());
         return !failed;
     }
     if (!ended || d->pdfData.data().isEmpty() || !writeSheetFile(*d->pdfFile, d->pdfData.data())) {
-        pdfFailed(d->pdfPath);
+        pdfFailed(d->what, d->pdfPath);
         return false;
     }
     showMessage(MessageType::Information,
-                QStringLiteral("Es ist kein Drucker eingerichtet. Das Diagrammblatt wurde deshalb\r"
-                               "als PDF-Datei gespeichert:\r\r") +
+                QStringLiteral("Es ist kein Drucker eingerichtet. ") + d->what +
+                    QStringLiteral(" wurde deshalb\r"
+                                   "als PDF-Datei gespeichert:\r\r") +
                     QDir::toNativeSeparators(d->pdfPath) +
                     QStringLiteral("\r\rVon dort aus können Sie es öffnen und drucken."));
     return true;

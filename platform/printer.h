@@ -28,8 +28,9 @@ constexpr int sheetFontPixelsPerInch = 96;
 class PrintJob {
 public:
     // `name` names the print document and, without a printer, the PDF file
-    // (name + ".pdf", numbered -2, -3 ... when that file exists).
-    explicit PrintJob(const QString& name);
+    // (name + ".pdf", numbered -2, -3 ... when that file exists). `what`
+    // names the sheet in the messages, with its (neuter) article.
+    explicit PrintJob(const QString& name, const QString& what = QStringLiteral("Das Diagrammblatt"));
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
