@@ -27,6 +27,9 @@ TForm1::TForm1()
     Canvas = platform::Canvas(&image_);
     Canvas.fill(window_color);
     Canvas.changed = [this] { update(); };
+    // The drawing covers the whole client area: nothing needs to be filled
+    // beneath it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     build_layout();
     connect_handlers();
     connect_keys();

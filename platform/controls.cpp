@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -144,6 +145,22 @@ int Memo::lineWidth() const
     return viewport()->width() - 2 * static_cast<int>(std::ceil(document()->documentMargin()));
 }
 
+// Widths of memo lines, remembered per font: the same formula, table and
+// rule lines come back on every visit of a page, and shaping them is the
+// costly part of showing a text.
+static int lineAdvance(const QFont& font, const QString& line)
+{
+    static QHash<QString, int> widths;
+    const QString key = font.key() + QLatin1Char('\n') + line;
+    auto it = widths.constFind(key);
+    if (it == widths.constEnd()) {
+        if (widths.size() > 8192)
+            widths.clear();
+        it = widths.insert(key, QFontMetrics(font).horizontalAdvance(line));
+    }
+    return *it;
+}
+
 void Memo::fitLines()
 {
     if (fitting_ || lineWidth() == fittedWidth_)
@@ -151,7 +168,6 @@ void Memo::fitLines()
     fitting_ = true;
     fittedWidth_ = lineWidth();
     const QFont base = font();
-    const QFontMetrics baseMetrics(base);
     const bool fixedPitch = QFontInfo(base).fixedPitch();
     const int available = fittedWidth_;
     bool shrunk = false;
@@ -160,11 +176,10 @@ void Memo::fitLines()
         while (!shown.isEmpty() && shown.back().isSpace())
             shown.chop(1);
         QFont f = base;
-        // Prose is not measured at all (shaping long lines is the costly
-        // part); most other lines fit as they are.
-        if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && baseMetrics.horizontalAdvance(shown) > available) {
+        // Prose is not measured at all; most other lines fit as they are.
+        if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && lineAdvance(base, shown) > available) {
             int pixels = QFontInfo(base).pixelSize();
-            while (pixels > 4 && QFontMetrics(f).horizontalAdvance(shown) > available) {
+            while (pixels > 4 && lineAdvance(f, shown) > available) {
                 --pixels;
                 f.setPixelSize(pixels);
             }
@@ -172,8 +187,9 @@ void Memo::fitLines()
         // A fresh text has the memo's font throughout; a line needs its own
         // format only when it is shrunk now or was shrunk before.
         if (f != base || shrunk_) {
+            // The block's end by position: moving there would lay it out.
             QTextCursor c(b);
-            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
             QTextCharFormat format; // empty: the memo's own font
             if (f != base) {
                 format.setFont(f, QTextCharFormat::FontPropertiesAll);
