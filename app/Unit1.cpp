@@ -26,7 +26,17 @@ TForm1::TForm1()
     Form1 = this;
     Canvas = platform::Canvas(&image_);
     Canvas.fill(window_color);
-    Canvas.changed = [this] { update(); };
+    // Only what an operation drew is shown anew, with a margin for the
+    // smoothed edges of the drawing at a finer scale. Most operations lie
+    // inside an area already waiting to be shown (the chart or the page
+    // cleared before): the waiting region stays a few rectangles.
+    Canvas.changed = [this] {
+        const QRect area = Canvas.changedArea().adjusted(-3, -3, 3, 3);
+        if (unshown_.contains(area))
+            return;
+        unshown_ += area;
+        update(area);
+    };
     // The drawing covers the whole client area: nothing needs to be filled
     // beneath it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -257,6 +267,7 @@ void TForm1::B_EndeClick()
 
 void TForm1::paintEvent(QPaintEvent*)
 {
+    unshown_ = QRegion();
     QPainter p(this);
     // Device pixels per layout pixel: the display's ratio times the zoom.
     const double scale = p.deviceTransform().m11();

@@ -82,6 +82,8 @@ void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const Q
                     int x3, int y3, int x4, int y4, QRect bounds, const QImage& image)
 {
     const bool keepIt = image_ && kind != CanvasOp::MoveTo;
+    if (keepIt)
+        changedArea_ = bounds;
     if (!recording && !keepIt)
         return;
     CanvasOp op;
@@ -400,6 +402,7 @@ void Canvas::fill(const QColor& color)
     if (!image_)
         return;
     image_->fill(color);
+    changedArea_ = image_->rect();
     background_ = color;
     kept_.clear();
     sharp_ = QImage();
