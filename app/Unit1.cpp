@@ -27,16 +27,8 @@ TForm1::TForm1()
     Canvas = platform::Canvas(&image_);
     Canvas.fill(window_color);
     // Only what an operation drew is shown anew, with a margin for the
-    // smoothed edges of the drawing at a finer scale. Most operations lie
-    // inside an area already waiting to be shown (the chart or the page
-    // cleared before): the waiting region stays a few rectangles.
-    Canvas.changed = [this] {
-        const QRect area = Canvas.changedArea().adjusted(-3, -3, 3, 3);
-        if (unshown_.contains(area))
-            return;
-        unshown_ += area;
-        update(area);
-    };
+    // smoothed edges of the drawing at a finer scale.
+    Canvas.changed = [this] { update(Canvas.changedArea().adjusted(-3, -3, 3, 3)); };
     // The drawing covers the whole client area: nothing needs to be filled
     // beneath it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -267,7 +259,6 @@ void TForm1::B_EndeClick()
 
 void TForm1::paintEvent(QPaintEvent*)
 {
-    unshown_ = QRegion();
     QPainter p(this);
     // Device pixels per layout pixel: the display's ratio times the zoom.
     const double scale = p.deviceTransform().m11();

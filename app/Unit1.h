@@ -7,7 +7,6 @@
 #include "platform/controls.h"
 
 #include <QImage>
-#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -166,7 +165,6 @@ private:
     void connect_handlers();
     void connect_keys();
     QImage image_;
-    QRegion unshown_; // drawn on the canvas, not yet painted on the screen
     std::unique_ptr<platform::ScaleHost> host_;
     double start_zoom_ = 1;
 };

@@ -7,6 +7,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QBackingStore>
 #include <QFileInfo>
 #include <bit>
 #include <cstring>
@@ -109,6 +110,35 @@ private slots:
         for (qsizetype i = 0; i < std::min(lines.size(), expected.size()); ++i)
             QCOMPARE(lines[i], expected[i]);
         QCOMPARE(lines.size(), expected.size());
+    }
+
+    // Only the parts a page change drew are painted anew; the screen then
+    // shows what the whole window drawn afresh shows, at 100 % and zoomed.
+    void screenShowsTheDrawing_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("fitted") << 740.0 / 1024.0;
+        QTest::newRow("200 %") << 2.0;
+    }
+
+    void screenShowsTheDrawing()
+    {
+        QFETCH(double, scale);
+        auto w = newWindow();
+        w->setZoom(scale);
+        QWidget* shown = w->shownWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        for (int page = 0; page < 24; ++page) {
+            w->B_rechts->click();
+            QCoreApplication::processEvents();
+            if (page % 6 != 5 && page != 21)
+                continue;
+            const auto* screen = dynamic_cast<const QImage*>(shown->backingStore()->paintDevice());
+            QVERIFY(screen);
+            const QImage afresh = shown->grab().toImage().convertToFormat(screen->format());
+            QCOMPARE(screen->copy(QRect(QPoint(0, 0), afresh.size())), afresh);
+        }
     }
 };
 
