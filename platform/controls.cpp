@@ -273,6 +273,12 @@ private:
 };
 } // namespace
 
+void Edit::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    programText_ = text;
+}
+
 void Edit::setMaxEntryLength(int length)
 {
     setValidator(new LengthValidator(length, this));
@@ -290,6 +296,7 @@ void Edit::focusOutEvent(QFocusEvent* e)
     // moment; the field is left when another control of the window gets it.
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
         return;
+    exitReason_ = e->reason();
     if (onExit)
         onExit();
 }
