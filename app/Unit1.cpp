@@ -33,7 +33,12 @@ TForm1::TForm1(std::unique_ptr<ProgressStore> store)
     Form1 = this;
     Canvas = platform::Canvas(&image_);
     Canvas.fill(window_color);
-    Canvas.changed = [this] { update(); };
+    // Only what an operation drew is shown anew, with a margin for the
+    // smoothed edges of the drawing at a finer scale.
+    Canvas.changed = [this] { update(Canvas.changedArea().adjusted(-3, -3, 3, 3)); };
+    // The drawing covers the whole client area: nothing needs to be filled
+    // beneath it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     build_layout();
     connect_handlers();
     connect_keys();

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -101,6 +102,9 @@ public:
 
     // Called after each operation that changed a raster target.
     std::function<void()> changed;
+    // The pixels that operation may have changed (the whole target after
+    // fill), so that only that part of a window needs to be shown anew.
+    QRect changedArea() const { return changedArea_; }
 
     // Starts a raster target afresh in one colour (a window's background).
     void fill(const QColor& color);
@@ -150,6 +154,7 @@ private:
     QImage* image_ = nullptr;
     QPainter* painter_ = nullptr;
     QPoint pos_;
+    QRect changedArea_;
 
     std::vector<Kept> kept_;
     QColor background_ = Qt::white;

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
@@ -150,6 +151,22 @@ int Memo::lineWidth() const
     return viewport()->width() - 2 * static_cast<int>(std::ceil(document()->documentMargin()));
 }
 
+// Widths of memo lines, remembered per font: the same formula, table and
+// rule lines come back on every visit of a page, and shaping them is the
+// costly part of showing a text.
+static int lineAdvance(const QFont& font, const QString& line)
+{
+    static QHash<QString, int> widths;
+    const QString key = font.key() + QLatin1Char('\n') + line;
+    auto it = widths.constFind(key);
+    if (it == widths.constEnd()) {
+        if (widths.size() > 8192)
+            widths.clear();
+        it = widths.insert(key, QFontMetrics(font).horizontalAdvance(line));
+    }
+    return *it;
+}
+
 void Memo::setHeight(int height, bool showWhole)
 {
     resize(width(), height);
@@ -205,7 +222,6 @@ void Memo::fitLinesAt(int pixels)
     QFont base = memoFont;
     if (pixels != QFontInfo(memoFont).pixelSize())
         base.setPixelSize(pixels);
-    const QFontMetrics baseMetrics(base);
     const bool fixedPitch = QFontInfo(base).fixedPitch();
     const int available = fittedWidth_;
     bool shrunk = false;
@@ -216,10 +232,10 @@ void Memo::fitLinesAt(int pixels)
         QFont f = base;
         // Prose is not measured at all (shaping long lines is the costly
         // part); most other lines fit as they are.
-        if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && baseMetrics.horizontalAdvance(shown) > available) {
+        if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && lineAdvance(base, shown) > available) {
             int linePixels = pixels;
             const int least = isRule(shown) ? 1 : minTextPixels;
-            while (linePixels > least && QFontMetrics(f).horizontalAdvance(shown) > available) {
+            while (linePixels > least && lineAdvance(f, shown) > available) {
                 --linePixels;
                 f.setPixelSize(linePixels);
             }
@@ -233,8 +249,9 @@ void Memo::fitLinesAt(int pixels)
         // A fresh text has the memo's font throughout; a line needs its own
         // format only when it is shrunk now or was shrunk before.
         if (f != memoFont || shrunk_ || gluedRule) {
+            // The block's end by position: moving there would lay it out.
             QTextCursor c(b);
-            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
             QTextCharFormat format; // empty: the memo's own font
             if (f != memoFont) {
                 format.setFont(f, QTextCharFormat::FontPropertiesAll);
