@@ -34,10 +34,11 @@ void forEveryPage(TForm1& w, Visit visit)
             }
 }
 
-void setClipboard(const QString& text, bool html)
+// A text beginning with "<" is put there as rich text only.
+void setClipboard(const QString& text)
 {
     auto* data = new QMimeData;
-    if (html)
+    if (text.startsWith('<'))
         data->setHtml(text);
     else if (!text.isEmpty())
         data->setText(text);
@@ -52,23 +53,22 @@ private slots:
     void clipboards_data()
     {
         QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<bool>("html");
         QTest::addColumn<QString>("pasted"); // what a field holding "12" holds after the paste
-        QTest::newRow("empty") << "" << false << "12";
-        QTest::newRow("line breaks") << "3\r\n\t4" << false << "123\r\n\t4";
-        QTest::newRow("too long") << QString(5000, QChar('7')) << false << "12";
-        QTest::newRow("only rich text") << "<table><tr><td><img src=\"x.png\">1</td></tr></table>" << true << "12";
+        QTest::newRow("empty") << "" << "12";
+        QTest::newRow("line breaks") << "3\r\n\t4" << "123\r\n\t4";
+        QTest::newRow("too long") << QString(5000, QChar('7')) << "12";
+        QTest::newRow("only rich text") << "<table><tr><td><img src=\"x.png\">1</td></tr></table>" << "12";
     }
 
+    // Tab never stops in a memo either.
     void memosTakeNoInput_data() { clipboards_data(); }
     void memosTakeNoInput()
     {
         QFETCH(QString, clipboard);
-        QFETCH(bool, html);
         auto w = newWindow();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        setClipboard(clipboard, html);
+        setClipboard(clipboard);
         int memos = 0;
         forEveryPage(*w, [&] {
             for (platform::Memo* m : w->findChildren<platform::Memo*>()) {
@@ -77,33 +77,20 @@ private slots:
                 ++memos;
                 const QString before = m->text();
                 click(m->viewport());
-                QTest::keyClick(m, Qt::Key_A, Qt::ControlModifier);
-                for (Qt::Key key : {Qt::Key_V, Qt::Key_X})
+                for (Qt::Key key : {Qt::Key_A, Qt::Key_V, Qt::Key_X})
                     QTest::keyClick(m, key, Qt::ControlModifier);
                 for (Qt::Key key : {Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return})
                     QTest::keyClick(m, key);
-                QTest::keyClicks(m, "x1");
                 QTest::keyClick(m, Qt::Key_Insert, Qt::ShiftModifier);
-                QVERIFY2(m->text() == before, qPrintable(page_id + " " + m->objectName()));
-                QVERIFY(m->isReadOnly());
+                QTest::keyClicks(m, "x1");
+                QVERIFY2(m->text() == before && m->isReadOnly(), qPrintable(page_id + " " + m->objectName()));
             }
-        });
-        QVERIFY(memos > 50);
-    }
-
-    void tabNeverStopsInAMemo()
-    {
-        auto w = newWindow();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        forEveryPage(*w, [&] {
-            w->B_rechts->setFocus();
-            for (int i = 0; i < 30; ++i) {
+            for (int i = 0; i < 20; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QVERIFY2(!dynamic_cast<platform::Memo*>(QApplication::focusWidget()), qPrintable(page_id));
             }
-            messages().clear(); // a field left with Tab may have complained
         });
+        QVERIFY(memos > 50);
     }
 
     // Whatever is pasted, a field holds plain text within its bound; a
@@ -112,10 +99,9 @@ private slots:
     void fieldsTakeBoundedPlainText()
     {
         QFETCH(QString, clipboard);
-        QFETCH(bool, html);
         QFETCH(QString, pasted);
         auto w = newWindow();
-        setClipboard(clipboard, html);
+        setClipboard(clipboard);
         const QList<platform::Edit*> fields = w->findChildren<platform::Edit*>();
         QVERIFY(fields.size() >= 4);
         for (platform::Edit* e : fields) {
