@@ -94,9 +94,9 @@ int createIn(const QString& folder, const QString& name, int& fd, QString& path)
     for (int n = 1; n < 1000; ++n) {
         path = QDir(folder).filePath(n == 1 ? name + QStringLiteral(".pdf")
                                             : QStringLiteral("%1-%2.pdf").arg(name).arg(n));
-        do
+        do // the user's umask sets the permissions, as for any new file
             fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                        0644);
+                        0666);
         while (fd < 0 && errno == EINTR);
         if (fd >= 0)
             return 0;
