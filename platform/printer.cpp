@@ -205,13 +205,13 @@ bool PrintJob::createPdfFile()
         const int error = createIn(documents, d->name, d->pdfFile, d->pdfPath);
         if (!error)
             return true;
-        notInDocuments = QStringLiteral("Im Dokumentenordner  %1  ging das nicht, denn %2")
+        notInDocuments = QStringLiteral("Im Dokumentenordner  %1\rging das nicht, denn %2")
                              .arg(native(documents), reasonOf(error));
-        d->pdfNote = notInDocuments + QStringLiteral("; es liegt deshalb im Benutzerordner.");
+        d->pdfNote = notInDocuments + QStringLiteral(";\res liegt deshalb im Benutzerordner.");
     }
     if (const int error = createIn(home, d->name, d->pdfFile, d->pdfPath)) {
         const QString inHome =
-            QStringLiteral("Im Benutzerordner  %1  ging das nicht, denn %2.").arg(native(home), reasonOf(error));
+            QStringLiteral("Im Benutzerordner  %1\rging das nicht, denn %2.").arg(native(home), reasonOf(error));
         pdfFailed(notInDocuments.isEmpty() ? inHome : notInDocuments + QStringLiteral(".\r") + inHome);
         return false;
     }
