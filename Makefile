@@ -3,7 +3,8 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-RUN_PKGS  := cmake make ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2
+RUN_PKGS  := cmake make ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 \
+             qt6-translations-l10n
 TEST_PKGS := $(RUN_PKGS) desktop-file-utils appstream poppler-utils
 DEB_PKGS  := $(RUN_PKGS) dpkg-dev file
 FUZZ_PKGS := $(RUN_PKGS) clang libfuzzer-14-dev

@@ -418,6 +418,7 @@ static void check_constant()
 void TForm1::B_pruefClick()
 {
     B_pruef->hide();
+    answers_checked = true;
     if (point_mode)
         check_point();
     if (line_mode)
@@ -439,6 +440,8 @@ static void start_new_task(void (*make_task)())
 
 void TForm1::B_neuClick()
 {
+    answers_checked = false;
+    hide_readout();
     if (point_mode)
         start_new_task(new_point);
     if (line_mode)

@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 #include "platform/desktop_session.h"
 #include "platform/fontset.h"
+#include "platform/system.h"
 
 #include <QApplication>
 
@@ -12,8 +13,11 @@ int main(int argc, char** argv)
     platform::catchDesktopFailure(true);
     QApplication app(argc, argv);
     platform::catchDesktopFailure(false);
+    // Per-user files (the window size) live in ~/.config/falkorin/.
+    QCoreApplication::setApplicationName(QStringLiteral("falkorin"));
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.falkorin.Falkorin"));
+    platform::useGermanToolkitTexts();
     TForm1 form;
     return app.exec();
 }

@@ -262,6 +262,12 @@ private:
 };
 } // namespace
 
+void Edit::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    programText_ = text;
+}
+
 void Edit::setMaxEntryLength(int length)
 {
     delete validator();
@@ -280,6 +286,7 @@ void Edit::focusOutEvent(QFocusEvent* e)
     // moment; the field is left when another control of the window gets it.
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
         return;
+    exitReason_ = e->reason();
     if (onExit)
         onExit();
 }

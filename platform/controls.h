@@ -117,6 +117,15 @@ public:
     // the clipboard, never its rich text.
     void setMaxEntryLength(int length);
     static constexpr int defaultMaxEntryLength = 1000;
+    // Texts the program writes; the last one is what discardEntry() puts
+    // back (an accepted value, a task's own text, or nothing).
+    void setText(const QString& text);
+    void clear() { setText(QString()); }
+    // Drops what the student typed since the program last wrote the field.
+    void discardEntry() { QLineEdit::setText(programText_); }
+    // How the field was last left: by a click or a shortcut elsewhere, by
+    // Tab or Enter, ...
+    Qt::FocusReason exitReason() const { return exitReason_; }
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;
@@ -126,6 +135,8 @@ protected:
 
 private:
     bool keepSelection_ = false;
+    QString programText_;
+    Qt::FocusReason exitReason_ = Qt::OtherFocusReason;
 };
 
 // A group of radio buttons in columns with one selected item (or none, -1).

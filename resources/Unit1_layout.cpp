@@ -32,6 +32,10 @@ void TForm1::build_layout()
                           QStringLiteral("Weiter zur nächsten Seite"));
     B_Ende = new Button(P_Wahl, QStringLiteral("B_Ende"), QRect(425, 140, 150, 25),
                         QStringLiteral("Beenden"));
+    // Right under the chart's last line, above the lesson choice: free on
+    // every page.
+    readout_ = new Label(P_Wahl, QStringLiteral("l_readout"), QPoint(20, 1));
+    readout_->hide();
 
     P_aufgaben = new Panel(this, QStringLiteral("P_aufgaben"), QRect(601, 38, 664, 930), sky_blue);
     P_aufgaben->setFont(controlFont(QStringLiteral("Arial"), -12));
@@ -125,9 +129,83 @@ void TForm1::build_layout()
     QWidget::setTabOrder(E_zaehler, E_nenner);
     QWidget::setTabOrder(E_nenner, B_uebernehmen);
 
+    describe_controls();
+
     for (QWidget* w : {static_cast<QWidget*>(M_text), static_cast<QWidget*>(P_aufgaben),
                        static_cast<QWidget*>(P_punkt), static_cast<QWidget*>(P_diag),
                        static_cast<QWidget*>(M_teilaufg), static_cast<QWidget*>(M_teilloes),
                        static_cast<QWidget*>(B_eigen), static_cast<QWidget*>(P_eigen)})
         w->hide();
+}
+
+// What each control is called for a screen reader and what its tooltip
+// says it does. Buttons and labels of fixed text are named by their text;
+// the keys a student may use instead of the mouse are named with them.
+void TForm1::describe_controls()
+{
+    const auto tip = [](QWidget* w, const QString& text) { w->setToolTip(text); };
+    const auto name = [](QWidget* w, const QString& text) { w->setAccessibleName(text); };
+
+    tip(B_links, QStringLiteral("Blättert zur vorigen Seite zurück (Alt + Z oder Alt + Pfeil links)"));
+    tip(B_rechts, QStringLiteral("Blättert zur nächsten Seite weiter (Alt + W oder Alt + Pfeil rechts)"));
+    tip(B_Ende, QStringLiteral("Beendet das Programm (Alt + B)"));
+    tip(RG_Wahl, QStringLiteral("Wählt die Lektion, die Sie bearbeiten wollen, und zeigt ihre erste Seite"));
+    tip(B_auswert, QStringLiteral("Bewertet Ihre Antworten auf dieser Seite und zählt sie in die Statistik (Alt + A)"));
+    tip(B_loes, QStringLiteral("Zeigt zu jeder Aufgabe die richtige Antwort"));
+    tip(B_text, QStringLiteral("Zeigt zu jeder Aufgabe den Text, der die Lösung erklärt"));
+    tip(B_pruef, QStringLiteral("Prüft Ihre Antwort und zeigt die Lösung (Alt + P)"));
+    tip(B_neu, QStringLiteral("Stellt eine neue Aufgabe dieser Übung; eine noch nicht übernommene Eingabe wird "
+                              "verworfen"));
+    tip(B_next, QStringLiteral("Zeigt die nächste Teilaufgabe der Konstruktion"));
+    tip(B_ergeb, QStringLiteral("Zeigt das Zwischenergebnis der aktuellen Teilaufgabe und zeichnet es ins Diagramm"));
+    tip(B_druck, QStringLiteral("Druckt das Diagrammblatt zu diesem Beispiel für die Konstruktion von Hand (Strg + P)"));
+    tip(B_eigen, QStringLiteral("Öffnet eine Seite, auf der Sie eine eigene Übertragungs-Funktion G(s) konstruieren"));
+    tip(B_uebernehmen, QStringLiteral("Übernimmt Zähler und Nenner und beginnt die Konstruktion"));
+    const QString keys = QStringLiteral("; Enter: weiter zum nächsten Feld, Esc: Übung verlassen");
+    tip(E_freq, QStringLiteral("Eingabe des ersten Werts der Aufgabe (Frequenz oder Verhältnis f end / f anf)") + keys);
+    tip(E_wert, QStringLiteral("Eingabe des zweiten Werts der Aufgabe (Betrag, Winkel oder Steigung)") + keys);
+    tip(E_zaehler, QStringLiteral("Zähler von G(s) als Polynom in s, z. B. 10 * (1 + s); Enter: weiter zum Nenner"));
+    tip(E_nenner, QStringLiteral("Nenner von G(s) als Polynom in s, z. B. (1 + 0.1 s) * (1 + s); Enter: übernehmen"));
+    for (int k = 1; k <= 5; ++k) {
+        tip(CB_A[k], QStringLiteral("Wählen Sie Ihre Antwort auf die Aufgabe %1").arg(k));
+        name(CB_A[k], QStringLiteral("Antwort auf Aufgabe %1").arg(k));
+        name(Memo_A[k], QStringLiteral("Aufgabe %1").arg(k));
+        name(Memo_L[k], QStringLiteral("Lösungstext zu Aufgabe %1").arg(k));
+        name(l_loes[k], QStringLiteral("Bewertung der Antwort auf Aufgabe %1").arg(k));
+    }
+
+    name(this, QStringLiteral("FALKORIN"));
+    name(M_text, QStringLiteral("Text der Seite"));
+    name(M_teilaufg, QStringLiteral("Teilaufgabe"));
+    name(M_teilloes, QStringLiteral("Zwischenergebnis"));
+    name(P_Wahl, QStringLiteral("Navigation"));
+    name(RG_Wahl, QStringLiteral("Wahl der Lektion"));
+    name(P_aufgaben, QStringLiteral("Aufgaben"));
+    name(P_lektion, QStringLiteral("Statistik dieser Lektion"));
+    name(l_lekt_bearb, QStringLiteral("In dieser Lektion bearbeitete Aufgaben"));
+    name(l_lekt_ok, QStringLiteral("In dieser Lektion gelöste Aufgaben"));
+    name(l_lekt_proz, QStringLiteral("In dieser Lektion gelöst, in Prozent"));
+    name(P_gesamt, QStringLiteral("Statistik aller Lektionen"));
+    name(l_ges_bearb, QStringLiteral("In allen Lektionen bearbeitete Aufgaben"));
+    name(l_ges_ok, QStringLiteral("In allen Lektionen gelöste Aufgaben"));
+    name(l_ges_proz, QStringLiteral("In allen Lektionen gelöst, in Prozent"));
+    name(P_punkt, QStringLiteral("Übung"));
+    name(l_pkt_ueber, QStringLiteral("Aufgabenstellung der Übung"));
+    name(l_pkt_freq, QStringLiteral("Bezeichnung des ersten Eingabefelds"));
+    name(E_freq, QStringLiteral("Erster Wert"));
+    name(l_pkt_wert1, QStringLiteral("Bezeichnung des zweiten Eingabefelds"));
+    name(E_wert, QStringLiteral("Zweiter Wert"));
+    name(l_pkt_mli, QStringLiteral("Hinweis zur linken Maustaste"));
+    name(l_pkt_mre, QStringLiteral("Hinweis zur rechten Maustaste"));
+    name(l_pkt_loes, QStringLiteral("Lösung"));
+    name(l_pkt_f, QStringLiteral("Lösung, erster Wert"));
+    name(l_pkt_wert2, QStringLiteral("Lösung, zweiter Wert"));
+    name(l_pkt_bem_f, QStringLiteral("Bewertung des ersten Werts"));
+    name(l_pkt_bem_wert, QStringLiteral("Bewertung des zweiten Werts"));
+    name(P_statistik, QStringLiteral("Statistik der Übung"));
+    name(P_diag, QStringLiteral("Konstruktion"));
+    name(P_eigen, QStringLiteral("Eigenes Beispiel"));
+    name(E_zaehler, QStringLiteral("Zähler"));
+    name(E_nenner, QStringLiteral("Nenner"));
+    name(readout_, QStringLiteral("Werte unter dem Mauszeiger"));
 }

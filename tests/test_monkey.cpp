@@ -267,7 +267,7 @@ private slots:
     {
         const std::map<QString, PageLook> pages = knownPages();
         QVERIFY(pages.size() > 1);
-        auto w = newWindow(QSize(1280, 1024), seed);
+        auto w = newWindow(wholeScreen, seed);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
 

@@ -277,7 +277,7 @@ private slots:
         QTest::newRow("five decades") << 1.0 << 1e5 << "C"
                                       << "[ 5 Dekaden mit je   28.00 mm ; 25 mm/20 dB ; 45 mm/90° ]";
         QTest::newRow("German separator") << 0.001 << 1000.0 << "de_DE"
-                                          << "[ 6 Dekaden mit je   23,33 mm ; 25 mm/20 dB ; 45 mm/90° ]";
+                                          << "[ 6 Dekaden mit je   23.33 mm ; 25 mm/20 dB ; 45 mm/90° ]";
         QTest::newRow("one decade") << 10.0 << 100.0 << "C"
                                     << "[ 1 Dekaden mit je  140.00 mm ; 25 mm/20 dB ; 45 mm/90° ]";
     }
