@@ -67,8 +67,12 @@ install: deps
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The Debian package lands in $(BUILD): apt install ./$(BUILD)/falkorin_*.deb
+# Its maintainer is whoever builds it: MAINTAINER="Name <address>", by
+# default from Debian's DEBFULLNAME and DEBEMAIL (see dist/install.cmake).
+MAINTAINER ?=
 deb: deps-deb
 	$(MAKE) --no-print-directory build TARGET=falkorin
+	$(if $(MAINTAINER),cmake -S . -B $(BUILD) -DFALKORIN_MAINTAINER="$(MAINTAINER)" >/dev/null)
 	cd $(BUILD) && cpack -G DEB
 
 # Configures once and builds the named targets (all by default).

@@ -1,6 +1,7 @@
 // The main window: start-up, the introductory page and quitting.
 #include "app/Unit1.h"
 
+#include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 #include "platform/scale_host.h"
 #include "platform/system.h"
@@ -14,6 +15,9 @@ TForm1* Form1 = nullptr;
 
 void draw_chart(bool magnitude, bool phase)
 {
+    // A redraw wipes a drawing in progress; the page that redraws says
+    // whether there is anything to draw.
+    drawing_exercise::leave();
     draw_chart(Form1->Canvas, magnitude, phase);
     Form1->magnitude_shown = magnitude;
     Form1->phase_shown = phase;
@@ -112,6 +116,7 @@ void TForm1::connect_handlers()
     connect(B_next, &QPushButton::clicked, this, [this] { B_nextClick(); });
     connect(B_ergeb, &QPushButton::clicked, this, [this] { B_ergebClick(); });
     connect(B_druck, &QPushButton::clicked, this, [this] { B_druckClick(); });
+    connect(B_zeichnung, &QPushButton::clicked, this, [this] { B_zeichnungClick(); });
     connect(B_eigen, &QPushButton::clicked, this, [this] { B_eigenClick(); });
     connect(B_uebernehmen, &QPushButton::clicked, this, [this] { B_uebernehmenClick(); });
     // Enter moves from the numerator to the denominator and accepts there.

@@ -84,6 +84,9 @@ public:
     platform::Button* B_next;
     platform::Button* B_ergeb;
     platform::Button* B_druck;
+    // Rating the step's polygon drawn on screen, and its statistics line.
+    platform::Button* B_zeichnung;
+    platform::Panel* P_zeichn_statistik;
 
     platform::Memo* M_teilaufg;
     platform::Memo* M_teilloes;
@@ -158,6 +161,7 @@ public:
     void B_nextClick();
     void B_ergebClick();
     void B_druckClick();
+    void B_zeichnungClick();
 
     // The values under the mouse in a line under the chart, where they give
     // nothing away: everywhere but on exercise and question pages, and there

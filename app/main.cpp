@@ -15,8 +15,9 @@ int main(int argc, char** argv)
     platform::catchDesktopFailure(false);
     // Per-user files (the window size) live in ~/.config/falkorin/.
     QCoreApplication::setApplicationName(QStringLiteral("falkorin"));
-    // Lets Wayland desktops match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.falkorin.Falkorin"));
+    // Lets Wayland desktops match the window to its menu entry and icon
+    // (the desktop id is a build setting, see dist/install.cmake).
+    QGuiApplication::setDesktopFileName(QStringLiteral(FALKORIN_APP_ID));
     platform::useGermanToolkitTexts();
     TForm1 form;
     return app.exec();

@@ -107,11 +107,23 @@ void TForm1::build_layout()
                          QStringLiteral("Zwischenergebnis anzeigen"));
     B_druck = new Button(P_diag, QStringLiteral("B_druck"), QRect(455, 20, 190, 25),
                          QStringLiteral("Diagrammblatt ausdrucken"));
+    // The check of a polygon drawn on screen sits in the strip above the
+    // result button, its statistics in the strip below the buttons, so that
+    // the panel keeps its size and the three buttons their places.
+    B_zeichnung = new Button(P_diag, QStringLiteral("B_zeichnung"), QRect(235, 0, 190, 19),
+                             QStringLiteral("Zeichnung prüfen"));
+    P_zeichn_statistik = new Panel(P_diag, QStringLiteral("P_zeichn_statistik"), QRect(18, 47, 627, 15), money_green);
+    QWidget::setTabOrder(B_next, B_zeichnung);
+    QWidget::setTabOrder(B_zeichnung, B_ergeb);
+    QWidget::setTabOrder(B_ergeb, B_druck);
+    B_zeichnung->hide();
+    P_zeichn_statistik->hide();
 
     // The subtask memo ends where the result memo begins, so that the result
     // memo, lying on top, hides none of its lines or its scroll bar.
     M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow);
     M_teilaufg->setFont(arial18);
+    M_teilaufg->setShowWhole(true);
     M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey);
     M_teilloes->setFont(arial18);
 
@@ -158,6 +170,9 @@ void TForm1::describe_controls()
                               "verworfen"));
     tip(B_next, QStringLiteral("Zeigt die nächste Teilaufgabe der Konstruktion"));
     tip(B_ergeb, QStringLiteral("Zeigt das Zwischenergebnis der aktuellen Teilaufgabe und zeichnet es ins Diagramm"));
+    tip(B_zeichnung, QStringLiteral("Bewertet den Polygonzug, den Sie zu dieser Teilaufgabe ins Bode-Diagramm "
+                                    "gezeichnet haben: linke Maustaste setzt den nächsten Eckpunkt, rechte Maustaste "
+                                    "nimmt den letzten zurück"));
     tip(B_druck, QStringLiteral("Druckt das Diagrammblatt zu diesem Beispiel für die Konstruktion von Hand (Strg + P)"));
     tip(B_eigen, QStringLiteral("Öffnet eine Seite, auf der Sie eine eigene Übertragungs-Funktion G(s) konstruieren"));
     tip(B_uebernehmen, QStringLiteral("Übernimmt Zähler und Nenner und beginnt die Konstruktion"));
@@ -204,6 +219,7 @@ void TForm1::describe_controls()
     name(l_pkt_bem_wert, QStringLiteral("Bewertung des zweiten Werts"));
     name(P_statistik, QStringLiteral("Statistik der Übung"));
     name(P_diag, QStringLiteral("Konstruktion"));
+    name(P_zeichn_statistik, QStringLiteral("Statistik der gezeichneten Teilaufgaben"));
     name(P_eigen, QStringLiteral("Eigenes Beispiel"));
     name(E_zaehler, QStringLiteral("Zähler"));
     name(E_nenner, QStringLiteral("Nenner"));
