@@ -1,6 +1,7 @@
 // The main window: start-up, the introductory page and quitting.
 #include "app/Unit1.h"
 
+#include "app/progress.h"
 #include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 #include "platform/scale_host.h"
@@ -26,8 +27,8 @@ void draw_chart(bool magnitude, bool phase)
 // A rule across the memo, between the blocks of a text.
 static const QString rule = QString(129, QLatin1Char('-'));
 
-TForm1::TForm1()
-    : QWidget(nullptr), image_(1280, 1024, QImage::Format_RGB32)
+TForm1::TForm1(std::unique_ptr<ProgressStore> store)
+    : QWidget(nullptr), image_(1280, 1024, QImage::Format_RGB32), progress_store_(std::move(store))
 {
     Form1 = this;
     Canvas = platform::Canvas(&image_);
@@ -42,6 +43,7 @@ TForm1::TForm1()
 
 TForm1::~TForm1()
 {
+    progress::finish(progress_store_.get());
     host_.reset();
     if (Form1 == this)
         Form1 = nullptr;
@@ -92,6 +94,7 @@ void TForm1::connect_keys()
     key({QKeySequence(Qt::ALT | Qt::Key_B)}, [this, press] { press(B_Ende); });
     key({QKeySequence(Qt::ALT | Qt::Key_A)}, [this, press] { press(B_auswert); });
     key({QKeySequence(Qt::ALT | Qt::Key_P)}, [this, press] { press(B_pruef); });
+    key({QKeySequence(Qt::Key_F2)}, [this] { B_inhaltClick(); });
     // Ctrl+= as well: the plus sign needs Shift on many keyboards. One key
     // bound twice would fire neither.
     QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
@@ -119,6 +122,9 @@ void TForm1::connect_handlers()
     connect(B_zeichnung, &QPushButton::clicked, this, [this] { B_zeichnungClick(); });
     connect(B_eigen, &QPushButton::clicked, this, [this] { B_eigenClick(); });
     connect(B_uebernehmen, &QPushButton::clicked, this, [this] { B_uebernehmenClick(); });
+    connect(B_inhalt, &QPushButton::clicked, this, [this] { B_inhaltClick(); });
+    connect(B_lernstand, &QPushButton::clicked, this, [this] { B_lernstandClick(); });
+    connect(B_weiter, &QPushButton::clicked, this, [this] { B_weiterClick(); });
     // Enter moves from the numerator to the denominator and accepts there.
     E_zaehler->onKeyPress = [this](int key) {
         if (key != 13)
@@ -171,6 +177,7 @@ void TForm1::create()
         l_loes[k]->setText(QString());
 
     intro_page();
+    progress::start(progress_store_.get());
 
     // Over the window, once it stands: where the screen cannot hold the
     // layout 1:1, the scale it is shown at and how to change it; not again

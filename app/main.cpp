@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "app/progress.h"
 #include "platform/desktop_session.h"
 #include "platform/fontset.h"
 #include "platform/system.h"
@@ -19,6 +20,6 @@ int main(int argc, char** argv)
     // (the desktop id is a build setting, see dist/install.cmake).
     QGuiApplication::setDesktopFileName(QStringLiteral(FALKORIN_APP_ID));
     platform::useGermanToolkitTexts();
-    TForm1 form;
+    TForm1 form(std::make_unique<ProgressFile>(ProgressFile::defaultPath()));
     return app.exec();
 }

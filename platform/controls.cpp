@@ -5,9 +5,11 @@
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextOption>
@@ -292,8 +294,67 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, QRect geometry, int ite
     setGeometry(geometry);
     setEditable(false);
     setMaxVisibleItems(visible);
-    for (int i = 0; i < items; ++i)
+    for (int i = 0; i < items; ++i) {
         addItem(QString());
+        setItem(i, QString());
+    }
+    // Disabled after scoring, the list still shows the student's choice
+    // in full black.
+    QPalette p = palette();
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        p.setColor(QPalette::Disabled, role, p.color(QPalette::Active, role));
+    setPalette(p);
+}
+
+void ComboBox::setItem(int index, const QString& text)
+{
+    setItemText(index, text);
+    // An item without a text is neither shown in the open list nor reached
+    // by the keys or the mouse wheel.
+    if (auto* m = qobject_cast<QStandardItemModel*>(model()))
+        if (QStandardItem* item = m->item(index))
+            item->setEnabled(!text.isEmpty());
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setRowHidden(index, text.isEmpty());
+}
+
+Mark::Mark(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    hide();
+}
+
+void Mark::setKind(Kind kind)
+{
+    kind_ = kind;
+    setVisible(kind != Kind::None);
+    update();
+}
+
+void Mark::paintEvent(QPaintEvent*)
+{
+    if (kind_ == Kind::None)
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool right = kind_ == Kind::Right;
+    const QColor color = right ? QColor(0, 140, 0) : kind_ == Kind::Wrong ? QColor(210, 0, 0) : QColor(90, 90, 90);
+    p.setPen(QPen(color, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const int s = height() - 2; // the symbol's square
+    if (kind_ == Kind::Open) {
+        p.drawLine(QPointF(2, s * 0.5 + 1), QPointF(s - 1, s * 0.5 + 1));
+    } else if (right) {
+        p.drawPolyline(QPolygonF({QPointF(1.5, s * 0.55), QPointF(s * 0.4, s - 0.5), QPointF(s, 1.5)}));
+    } else {
+        p.drawLine(QPointF(2, 2), QPointF(s - 1, s - 1));
+        p.drawLine(QPointF(s - 1, 2), QPointF(2, s - 1));
+    }
+    p.setPen(color);
+    p.drawText(QRect(s + 6, 0, width() - s - 6, height()), Qt::AlignLeft | Qt::AlignVCenter,
+               right                 ? QStringLiteral("richtig")
+               : kind_ == Kind::Wrong ? QStringLiteral("falsch")
+                                      : QStringLiteral("nicht beantwortet"));
 }
 
 Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(parent)

@@ -106,12 +106,31 @@ private:
     int fittedWidth_ = -1;
 };
 
-// A drop-down list of fixed items; the student can only select.
+// A drop-down list of fixed items; the student can only select, and only
+// items that have a text. The selected item stays legible while the list
+// is disabled.
 class ComboBox : public QComboBox {
 public:
     ComboBox(QWidget* parent, const QString& name, QRect geometry, int items, int visible);
-    void setItem(int index, const QString& text) { setItemText(index, text); }
+    void setItem(int index, const QString& text);
     QString item(int index) const { return itemText(index); }
+};
+
+// Whether an answer was right: a green tick or a red cross, with a word
+// for those who cannot tell the colours apart; a grey dash where nothing
+// was chosen; nothing while unmarked.
+class Mark : public QWidget {
+public:
+    enum class Kind { None, Right, Wrong, Open };
+    Mark(QWidget* parent, const QString& name, QRect geometry);
+    void setKind(Kind kind);
+    Kind kind() const { return kind_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    Kind kind_ = Kind::None;
 };
 
 // An edit field with the classic events: leaving it (focus to another

@@ -137,16 +137,15 @@ bool writeAll(int fd, const QByteArray& data)
     return ::fsync(fd) == 0;
 }
 
-// `what` is the file or the reason there is none.
-void pdfFailed(const QString& what)
+// `what` names the sheet; `detail` is the file or the reason there is none.
+void pdfFailed(const QString& what, const QString& detail)
 {
-    showMessage(MessageType::Error,
-                QStringLiteral("Das Diagrammblatt konnte nicht als PDF-Datei gespeichert werden:\r\r") + what);
+    showMessage(MessageType::Error, what + QStringLiteral(" konnte nicht als PDF-Datei gespeichert werden:\r\r") + detail);
 }
 
-void printerFailed(const QString& printer)
+void printerFailed(const QString& what, const QString& printer)
 {
-    showMessage(MessageType::Error, QStringLiteral("Das Diagrammblatt konnte auf dem Drucker  ") + printer +
+    showMessage(MessageType::Error, what + QStringLiteral(" konnte auf dem Drucker  ") + printer +
                                         QStringLiteral("  nicht gedruckt werden."));
 }
 } // namespace
@@ -163,6 +162,7 @@ void setPrintersIgnored(bool ignored)
 
 struct PrintJob::Private {
     QString name;
+    QString what;
     int top = 0, bottom = 0; // the drawing's span, when it is to be centred
     Canvas* canvas = nullptr;
     std::unique_ptr<QPrinter> printer;
@@ -179,9 +179,10 @@ struct PrintJob::Private {
     std::unique_ptr<QPdfWriter> pdf;
 };
 
-PrintJob::PrintJob(const QString& name) : d(std::make_unique<Private>())
+PrintJob::PrintJob(const QString& name, const QString& what) : d(std::make_unique<Private>())
 {
     d->name = name;
+    d->what = what;
 }
 
 void PrintJob::centreVertically(int top, int bottom)
@@ -204,7 +205,7 @@ bool PrintJob::createPdfFile()
     QString why;
     const QString home = homeFolder(why);
     if (home.isEmpty()) {
-        pdfFailed(why);
+        pdfFailed(d->what, why);
         return false;
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -220,7 +221,7 @@ bool PrintJob::createPdfFile()
     if (const int error = createIn(home, d->name, d->pdfFile, d->pdfPath)) {
         const QString inHome =
             QStringLiteral("Im Benutzerordner  %1\rging das nicht, denn %2.").arg(native(home), reasonOf(error));
-        pdfFailed(notInDocuments.isEmpty() ? inHome : notInDocuments + QStringLiteral(".\r") + inHome);
+        pdfFailed(d->what, notInDocuments.isEmpty() ? inHome : notInDocuments + QStringLiteral(".\r") + inHome);
         return false;
     }
     return true;
@@ -255,10 +256,10 @@ bool PrintJob::begin()
 
         if (!d->painter.begin(device)) {
             if (d->pdfPath.isEmpty()) {
-                printerFailed(info.printerName());
+                printerFailed(d->what, info.printerName());
             } else {
                 discard(d->pdfFile, d->pdfPath);
-                pdfFailed(native(d->pdfPath));
+                pdfFailed(d->what, native(d->pdfPath));
             }
             return false;
         }
@@ -297,19 +298,20 @@ bool PrintJob::end()
     if (d->pdfPath.isEmpty()) {
         const bool failed = !ended || d->printer->printerState() == QPrinter::Error;
         if (failed)
-            printerFailed(d->printer->printerName());
+            printerFailed(d->what, d->printer->printerName());
         return !failed;
     }
     // Once the data are synced to the disk, closing cannot lose them.
     if (!ended || d->pdfData.data().isEmpty() || !writeAll(d->pdfFile, d->pdfData.data())) {
         discard(d->pdfFile, d->pdfPath);
-        pdfFailed(native(d->pdfPath));
+        pdfFailed(d->what, native(d->pdfPath));
         return false;
     }
     ::close(std::exchange(d->pdfFile, -1));
     showMessage(MessageType::Information,
-                QStringLiteral("Es ist kein Drucker eingerichtet. Das Diagrammblatt wurde deshalb\r"
-                               "als PDF-Datei gespeichert:\r\r") +
+                QStringLiteral("Es ist kein Drucker eingerichtet. ") + d->what +
+                    QStringLiteral(" wurde deshalb\r"
+                                   "als PDF-Datei gespeichert:\r\r") +
                     native(d->pdfPath) +
                     (d->pdfNote.isEmpty() ? QString() : QStringLiteral("\r\r") + d->pdfNote) +
                     QStringLiteral("\r\rVon dort aus können Sie es öffnen und drucken."));

@@ -31,7 +31,8 @@ public:
     // `name` names the print document and, without a printer, the PDF file
     // (name + ".pdf", numbered -2, -3 ... when that name is taken). The file
     // is always created new, never written through a link or over a file.
-    explicit PrintJob(const QString& name);
+    // `what` names the sheet in the messages, with its (neuter) article.
+    explicit PrintJob(const QString& name, const QString& what = QStringLiteral("Das Diagrammblatt"));
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;

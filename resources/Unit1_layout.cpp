@@ -141,6 +141,26 @@ void TForm1::build_layout()
     QWidget::setTabOrder(E_zaehler, E_nenner);
     QWidget::setTabOrder(E_nenner, B_uebernehmen);
 
+    // The page's place, centred in the gap between the lesson choice and
+    // the page buttons.
+    L_seite = new Label(P_Wahl, QStringLiteral("L_seite"), QPoint(24, 123));
+    // Below the navigation panel, under the page buttons, free on every page.
+    B_inhalt = new Button(this, QStringLiteral("B_inhalt"), QRect(26, 984, 150, 25),
+                          QStringLiteral("Inhaltsverzeichnis"));
+    B_lernstand = new Button(this, QStringLiteral("B_lernstand"), QRect(222, 984, 150, 25),
+                             QStringLiteral("Lernstand drucken"));
+    // On the introductory page below the frame, left of "Eigenes Beispiel".
+    P_fortschritt = new Panel(this, QStringLiteral("P_fortschritt"), QRect(601, 974, 440, 46), sky_blue);
+    L_zuletzt = new Label(P_fortschritt, QStringLiteral("L_zuletzt"), QPoint(8, 5));
+    L_bilanz = new Label(P_fortschritt, QStringLiteral("L_bilanz"), QPoint(8, 24));
+    for (Label* l : {L_zuletzt, L_bilanz})
+        l->setMaxTextWidth(244);
+    B_weiter = new Button(P_fortschritt, QStringLiteral("B_weiter"), QRect(254, 11, 180, 25),
+                          QStringLiteral("Weiter, wo ich aufgehört habe"));
+    P_fortschritt->hide();
+    // Under each drop-down list, above the label of the correct option.
+    for (int k = 1; k <= 5; ++k)
+        L_marke[k] = new Mark(P_aufgaben, QStringLiteral("L_marke%1").arg(k), QRect(460, 30 + 162 * (k - 1), 195, 14));
     describe_controls();
 
     for (QWidget* w : {static_cast<QWidget*>(M_text), static_cast<QWidget*>(P_aufgaben),
@@ -224,4 +244,14 @@ void TForm1::describe_controls()
     name(E_zaehler, QStringLiteral("Zähler"));
     name(E_nenner, QStringLiteral("Nenner"));
     name(readout_, QStringLiteral("Werte unter dem Mauszeiger"));
+
+    tip(B_inhalt, QStringLiteral("Zeigt alle Seiten mit Ihrem Lernstand; jede Seite lässt sich von dort öffnen (F2)"));
+    tip(B_lernstand, QStringLiteral("Druckt Ihren Lernstand auf ein A4-Blatt, zum Beispiel für die Lehrkraft"));
+    tip(B_weiter, QStringLiteral("Öffnet die Seite, auf der Sie zuletzt waren"));
+    name(L_seite, QStringLiteral("Ort der Seite im Kurs"));
+    name(P_fortschritt, QStringLiteral("Ihr Lernstand"));
+    name(L_zuletzt, QStringLiteral("Zuletzt geöffnete Seite"));
+    name(L_bilanz, QStringLiteral("Gesehene Seiten und gelöste Aufgaben"));
+    for (int k = 1; k <= 5; ++k)
+        name(L_marke[k], QStringLiteral("Ergebnis der Aufgabe %1").arg(k));
 }

@@ -280,9 +280,9 @@ private slots:
         QCOMPARE(box->windowTitle(), QStringLiteral("Fehler"));
     }
 
-    // Choosing a lesson again shows its zeroed counters at once (lesson 7
-    // opens on a question page).
-    void lessonStatisticsRestartVisibly()
+    // Choosing a lesson again shows its own counters at once, as they were
+    // (lesson 7 opens on a question page).
+    void lessonStatisticsReturnVisibly()
     {
         auto w = openLesson(7);
         for (int k = 1; k <= 5; ++k)
@@ -291,8 +291,8 @@ private slots:
         QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("5"));
         chooseLesson(*w, 6);
         chooseLesson(*w, 7);
-        QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("0"));
-        QCOMPARE(w->l_lekt_proz->text(), QStringLiteral("0.00"));
+        QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("5"));
+        QCOMPARE(w->l_lekt_proz->text(), QStringLiteral("100.00"));
         QCOMPARE(w->l_ges_bearb->text(), QStringLiteral("5"));
     }
 

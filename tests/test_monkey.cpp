@@ -28,8 +28,9 @@ QString panels(TForm1& w)
     // The platform controls have no meta-objects of their own: they are
     // told apart by their C++ type.
     QStringList shown;
+    // The introduction's offer to go on depends on the progress, not on the page.
     for (QWidget* c : w.findChildren<QWidget*>())
-        if (c->isVisibleTo(&w) && (dynamic_cast<platform::Panel*>(c) ||
+        if (c->isVisibleTo(&w) && c != w.P_fortschritt && (dynamic_cast<platform::Panel*>(c) ||
                                (dynamic_cast<platform::Memo*>(c) && c->parentWidget() == &w)))
             shown << c->objectName();
     shown.sort();
