@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 #include "app/progress.h"
+#include "platform/desktop_session.h"
 #include "platform/fontset.h"
 #include "platform/system.h"
 
@@ -7,8 +8,12 @@
 
 int main(int argc, char** argv)
 {
+    if (!platform::desktopNamed(argc, argv))
+        return platform::reportNoDesktop();
     platform::useProgramFontSet();
+    platform::catchDesktopFailure(true);
     QApplication app(argc, argv);
+    platform::catchDesktopFailure(false);
     // Per-user files (the window size) live in ~/.config/falkorin/.
     QCoreApplication::setApplicationName(QStringLiteral("falkorin"));
     // Lets Wayland desktops match the window to its menu entry and icon

@@ -1,5 +1,6 @@
 #include "construction/transfer_function.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <complex>

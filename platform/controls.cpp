@@ -97,13 +97,16 @@ Button::Button(QWidget* parent, const QString& name, QRect geometry, const QStri
     setAutoDefault(false);
 }
 
-Memo::Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly)
+Memo::Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color)
     : QPlainTextEdit(parent)
 {
     setObjectName(name);
     setGeometry(geometry);
     setFrameShape(QFrame::NoFrame);
-    setReadOnly(readOnly);
+    setReadOnly(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAcceptDrops(false);
+    setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WordWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -387,6 +390,7 @@ Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(par
     p.setColor(QPalette::Disabled, QPalette::Base, QColor(212, 208, 200));
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     setPalette(p);
+    setMaxEntryLength(defaultMaxEntryLength);
 }
 
 void Edit::paintEvent(QPaintEvent* e)
@@ -398,6 +402,7 @@ void Edit::paintEvent(QPaintEvent* e)
 }
 
 namespace {
+// Every change of a field's text passes here: typing, paste and drop.
 class LengthValidator : public QValidator {
 public:
     LengthValidator(int length, QObject* parent) : QValidator(parent), length_(length) {}
@@ -416,6 +421,7 @@ void Edit::setText(const QString& text)
 
 void Edit::setMaxEntryLength(int length)
 {
+    delete validator();
     setValidator(new LengthValidator(length, this));
 }
 

@@ -50,19 +50,22 @@ public:
     Button(QWidget* parent, const QString& name, QRect geometry, const QString& caption);
 };
 
-// A multi-line text with CR LF line ends. Running prose wraps at word
-// boundaries. Lines that carry their own layout (rules, indented formula
-// and table lines, every line of a fixed-pitch text or of a memo that keeps
-// all lines) never wrap: a line too wide for the memo is shown in a font
-// just small enough to fit, but never below minTextPixels; a line too wide
-// even then wraps at a word boundary. A vertical scroll bar shows only when
-// the text is longer than the memo.
+// A multi-line text with CR LF line ends that the student reads and may
+// select and copy, but never changes: no key, paste, cut or drop reaches
+// the text, and Tab passes it by (a click still gives it the keyboard, for
+// copying). Running prose wraps at word boundaries. Lines that carry their
+// own layout (rules, indented formula and table lines, every line of a
+// fixed-pitch text or of a memo that keeps all lines) never wrap: a line
+// too wide for the memo is shown in a font just small enough to fit, but
+// never below minTextPixels; a line too wide even then wraps at a word
+// boundary. A vertical scroll bar shows only when the text is longer than
+// the memo.
 class Memo : public QPlainTextEdit {
 public:
     // The smallest character height (em, in pixels) a shrunk line gets:
     // smaller letters are no longer read at a glance on a classroom screen.
     static constexpr int minTextPixels = 10;
-    Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly);
+    Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color);
     void setText(const QString& text);
     QString text() const;
     void clear() { setText(QString()); }
@@ -86,6 +89,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The toolkit's own paste into a text control can crash on some
+    // clipboard contents; a memo takes nothing from the clipboard at all.
+    bool canInsertFromMimeData(const QMimeData*) const override { return false; }
+    void insertFromMimeData(const QMimeData*) override {}
 
 private:
     bool keepsLayout(const QString& line, bool fixedPitch) const;
@@ -139,10 +146,13 @@ public:
     std::function<void()> onClick;
     // The selection stays (and shows) when the field loses the focus.
     void setKeepSelection(bool keep) { keepSelection_ = keep; }
-    // The longest entry the field takes. Typing stops there, and a paste
-    // that would make the entry longer is refused whole: cutting it could
-    // turn a long number into another one.
+    // The longest entry the field takes (by default defaultMaxEntryLength:
+    // no field is unbounded). Typing stops there, and a paste or drop that
+    // would make the entry longer is refused whole: cutting it could turn a
+    // long number into another one. A field takes only the plain text of
+    // the clipboard, never its rich text.
     void setMaxEntryLength(int length);
+    static constexpr int defaultMaxEntryLength = 1000;
     // Texts the program writes; the last one is what discardEntry() puts
     // back (an accepted value, a task's own text, or nothing).
     void setText(const QString& text);

@@ -3,7 +3,8 @@
 // sheet units of 0.1 mm with the y axis downwards and the origin at the
 // top-left corner of the printable area (moved down to centre the drawing). The sheet goes to the system's
 // default printer without a dialog; without a printer it is saved as a PDF
-// file in the user's documents folder and the student is told where.
+// file in the user's documents folder (or, where that takes no file, in the
+// home folder) and the student is told where and why.
 #include "platform/canvas.h"
 
 #include <QString>
@@ -28,8 +29,9 @@ constexpr int sheetFontPixelsPerInch = 96;
 class PrintJob {
 public:
     // `name` names the print document and, without a printer, the PDF file
-    // (name + ".pdf", numbered -2, -3 ... when that file exists). `what`
-    // names the sheet in the messages, with its (neuter) article.
+    // (name + ".pdf", numbered -2, -3 ... when that name is taken). The file
+    // is always created new, never written through a link or over a file.
+    // `what` names the sheet in the messages, with its (neuter) article.
     explicit PrintJob(const QString& name, const QString& what = QStringLiteral("Das Diagrammblatt"));
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
@@ -52,6 +54,7 @@ public:
     bool end();
 
 private:
+    bool createPdfFile();
     struct Private;
     std::unique_ptr<Private> d;
 };

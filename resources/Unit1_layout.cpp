@@ -11,7 +11,7 @@ void TForm1::build_layout()
     const QFont arial18 = controlFont(QStringLiteral("Arial"), 18);
 
     // Direct children; a later one lies on top of an earlier one.
-    M_text = new Memo(this, QStringLiteral("M_text"), QRect(601, 41, 664, 959), window_color, true);
+    M_text = new Memo(this, QStringLiteral("M_text"), QRect(601, 41, 664, 959), window_color);
     M_text->setFont(arial18);
 
     P_Wahl = new Panel(this, QStringLiteral("P_Wahl"), QRect(2, 786, 596, 184), sky_blue);
@@ -42,11 +42,11 @@ void TForm1::build_layout()
     for (int k = 1; k <= 5; ++k) {
         const int top = 5 + 162 * (k - 1);
         Memo_A[k] = new Memo(P_aufgaben, QStringLiteral("Memo_A%1").arg(k), QRect(5, top, 445, 85),
-                             window_color, true);
+                             window_color);
         CB_A[k] = new ComboBox(P_aufgaben, QStringLiteral("CB_A%1").arg(k), QRect(460, top, 195, 23), 10, 9);
         l_loes[k] = new Label(P_aufgaben, QStringLiteral("l_loes%1").arg(k), QPoint(460, 45 + 162 * (k - 1)));
         const QRect solution = k < 5 ? QRect(5, 87 + 162 * (k - 1), 445, 70) : QRect(5, 735, 445, 90);
-        Memo_L[k] = new Memo(P_aufgaben, QStringLiteral("Memo_L%1").arg(k), solution, window_color, true);
+        Memo_L[k] = new Memo(P_aufgaben, QStringLiteral("Memo_L%1").arg(k), solution, window_color);
         Memo_L[k]->setKeepAllLines(true);
     }
     B_auswert = new Button(P_aufgaben, QStringLiteral("B_auswert"), QRect(18, 835, 190, 25),
@@ -121,10 +121,10 @@ void TForm1::build_layout()
 
     // The subtask memo ends where the result memo begins, so that the result
     // memo, lying on top, hides none of its lines or its scroll bar.
-    M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow, false);
+    M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow);
     M_teilaufg->setFont(arial18);
     M_teilaufg->setShowWhole(true);
-    M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey, false);
+    M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey);
     M_teilloes->setFont(arial18);
 
     // Below the page frame the right half is free on every page.

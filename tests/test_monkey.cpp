@@ -92,6 +92,7 @@ public:
             const QString broken = invariantsBroken();
             if (!broken.isEmpty())
                 return broken;
+            memo_ = nullptr;
         }
         return QString();
     }
@@ -170,7 +171,27 @@ private:
             select(box, index);
             return QString("select %1 in %2").arg(index).arg(box->objectName());
         }
+        if (kind < 76)
+            return memoKey();
         return typeKey();
+    }
+
+    // Paste, cut or delete in a memo, which must keep its text.
+    QString memoKey()
+    {
+        const std::vector<platform::Memo*> memos = usable<platform::Memo>();
+        if (memos.empty())
+            return QString("no memo");
+        memo_ = memos[size_t(below(int(memos.size())))];
+        memoText_ = memo_->text();
+        static const std::pair<QKeyCombination, const char*> keys[] = {
+            {Qt::ControlModifier | Qt::Key_V, "Ctrl+V"},
+            {Qt::ControlModifier | Qt::Key_X, "Ctrl+X"},
+            {QKeyCombination(Qt::Key_Delete), "Delete"}};
+        const auto& [key, name] = keys[below(int(std::size(keys)))];
+        click(memo_->viewport());
+        QTest::keyClick(memo_, key.key(), key.keyboardModifiers());
+        return QString("%1 in %2").arg(name, memo_->objectName());
     }
 
     QString typeKey()
@@ -220,6 +241,8 @@ private:
             return "vertices of an ended drawing kept on page " + page_id;
         if (w_.B_zeichnung->isVisible() && w_.B_zeichnung->isEnabled() && !drawing_exercise::active())
             return "drawing check usable without a drawing on page " + page_id;
+        if (memo_ && memo_->text() != memoText_)
+            return memo_->objectName() + " changed on page " + page_id;
         return QString();
     }
 
@@ -229,6 +252,8 @@ private:
     QStringList events_;
     int answered_ = 0;
     std::set<QString> visited_;
+    platform::Memo* memo_ = nullptr; // the memo of the last key in one
+    QString memoText_;
 };
 
 } // namespace

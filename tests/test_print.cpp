@@ -19,7 +19,9 @@
 #include <algorithm>
 #include <climits>
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace testutil;
 using platform::CanvasOp;
@@ -187,6 +189,22 @@ public:
 private:
     rlimit previous_{};
     void (*previousSignal_)(int) = nullptr;
+};
+
+// Root may write anywhere: while this lives, the file system checks this
+// thread's access as an ordinary user's, who may write into `folder`.
+struct OrdinaryUser {
+    explicit OrdinaryUser(const QString& folder) : folder(folder)
+    {
+        if (geteuid() == 0 && QFile::setPermissions(folder, QFile::permissions(folder) | QFile::WriteOther | QFile::ExeOther))
+            setfsgid(65534), setfsuid(65534);
+    }
+    ~OrdinaryUser()
+    {
+        if (geteuid() == 0)
+            setfsuid(0), setfsgid(0), QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString folder;
 };
 
 } // namespace
@@ -684,6 +702,97 @@ private slots:
         QVERIFY(messages()[0].text.startsWith("Das Diagrammblatt konnte nicht als PDF-Datei gespeichert werden:"));
         QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(missing)));
         QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // A link in the sheet's place is left alone, whether it leads anywhere
+    // or not: the sheet takes the next free name as a file of its own.
+    void sheetIsNeverWrittenThroughALink_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("dangling link") << false;
+        QTest::newRow("link to a file") << true;
+    }
+    void sheetIsNeverWrittenThroughALink()
+    {
+        QFETCH(bool, targetExists);
+        platform::setSheetHook(nullptr);
+        const QString target = home.filePath("target"), link = QDir(documents()).filePath("FALKORIN-Diagrammblatt-06_02.pdf");
+        QFile::remove(target);
+        QFile file(target);
+        QVERIFY(!targetExists || (file.open(QIODevice::WriteOnly) && file.write("keep") == 4));
+        file.close();
+        QVERIFY(QFile::link(target, link));
+        auto w = newWindow();
+        printPage(*w, "6", "06_02", "1", ranges_06_02);
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(QFileInfo(target).size(), targetExists ? 4 : 0);
+        const QString sheetPath = QDir(documents()).filePath("FALKORIN-Diagrammblatt-06_02-2.pdf");
+        QVERIFY(QFileInfo(sheetPath).isFile() && !QFileInfo(sheetPath).isSymLink());
+        QCOMPARE(int(messages().size()), 1);
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(sheetPath)));
+    }
+
+    // Without a home folder there is nowhere to save the sheet (the toolkit
+    // would take the root folder); the message says why.
+    void withoutHomeNothingIsWritten_data()
+    {
+        QTest::addColumn<QString>("value"); // "-": unset
+        QTest::addColumn<QString>("named"); // in the message
+        QTest::newRow("unset") << "-" << "HOME";
+        QTest::newRow("empty") << "" << "HOME";
+        QTest::newRow("a file") << home.filePath("Documents/file") << home.filePath("Documents/file");
+        QTest::newRow("relative") << "Documents" << "Documents";
+    }
+    void withoutHomeNothingIsWritten()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, named);
+        platform::setSheetHook(nullptr);
+        QFile file(home.filePath("Documents/file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray realHome = qgetenv("HOME");
+        if (value == "-")
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", QFile::encodeName(value));
+        auto w = newWindow();
+        printPage(*w, "6", "06_02", "1", ranges_06_02);
+        qputenv("HOME", realHome);
+        QCOMPARE(int(messages().size()), 1);
+        QCOMPARE(messages()[0].type, platform::MessageType::Error);
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(named)));
+        for (const QString& folder : {QDir::rootPath(), QDir::currentPath(), home.path(), documents()})
+            QCOMPARE(pdfFiles(folder), QStringList());
+    }
+
+    // A documents folder that takes no file sends the sheet home, and the
+    // message says where and why.
+    void unwritableDocumentsFolderFallsBackHome_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"missing", "a file", "read-only"})
+            QTest::newRow(kind) << QString(kind);
+    }
+    void unwritableDocumentsFolderFallsBackHome()
+    {
+        QFETCH(QString, kind);
+        platform::setSheetHook(nullptr);
+        QVERIFY(QDir(documents()).removeRecursively());
+        if (kind == "a file")
+            QVERIFY(QFile(documents()).open(QIODevice::WriteOnly));
+        if (kind == "read-only")
+            QVERIFY(QDir().mkdir(documents(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        auto w = newWindow();
+        {
+            const OrdinaryUser user(home.path());
+            printPage(*w, "6", "06_02", "1", ranges_06_02);
+        }
+        QFile::remove(documents());
+        QCOMPARE(pdfFiles(home.path()), QStringList({"FALKORIN-Diagrammblatt-06_02.pdf"}));
+        QCOMPARE(int(messages().size()), 1);
+        QCOMPARE(messages()[0].type, platform::MessageType::Information);
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(home.filePath("FALKORIN-Diagrammblatt-06_02.pdf"))));
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(documents())));
     }
 
     // A nearly full disk takes only the first bytes of the sheet: the
