@@ -105,6 +105,7 @@ void TForm1::connect_handlers()
     connect(B_druck, &QPushButton::clicked, this, [this] { B_druckClick(); });
     connect(B_eigen, &QPushButton::clicked, this, [this] { B_eigenClick(); });
     connect(B_uebernehmen, &QPushButton::clicked, this, [this] { B_uebernehmenClick(); });
+    connect(B_zufall, &QPushButton::clicked, this, [this] { B_zufallClick(); });
     // Enter moves from the numerator to the denominator and accepts there.
     E_zaehler->onKeyPress = [this](int key) {
         if (key != 13)

@@ -96,6 +96,9 @@ public:
     platform::Label* l_nenner;
     platform::Edit* E_nenner;
     platform::Button* B_uebernehmen;
+    // A random practice function, of the level and form chosen beside it.
+    platform::Button* B_zufall;
+    platform::ComboBox* CB_zufall;
 
     // Start-up and the introductory page.
     void create();
@@ -155,6 +158,7 @@ public:
     // The own example: opening page 09_01 and accepting the typed function.
     void B_eigenClick();
     void B_uebernehmenClick();
+    void B_zufallClick();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -19,6 +19,7 @@ const QString nl = QStringLiteral("\r\n");
 
 struct Construction {
     tf::TransferFunction g;
+    tf::Parsed typed;
     QString description;
     tf::Ranges r{};
     SubtaskPage page{own_example::page_id, 2, {}};
@@ -105,11 +106,14 @@ QString multiplicity(int order)
     }
 }
 
-QString ordinal(int n)
+// "erste" after "der", "ersten" after "dem"; "11." beyond the tenth.
+QString ordinal(int n, bool dative)
 {
-    static const char* const words[] = {"ersten", "zweiten", "dritten", "vierten", "fünften",
-                                        "sechsten", "siebten", "achten", "neunten", "zehnten"};
-    return QString::fromUtf8(words[std::min(n, 10) - 1]);
+    static const char* const words[] = {"erste",  "zweite", "dritte", "vierte", "fünfte",
+                                        "sechste", "siebte", "achte",  "neunte", "zehnte"};
+    if (n > 10)
+        return QString::number(n) + QLatin1Char('.');
+    return QString::fromUtf8(words[n - 1]) + (dative ? QStringLiteral("n") : QString());
 }
 
 QString kind_text(const Factor& f)
@@ -378,15 +382,15 @@ Step corner_phase_step(const std::vector<Factor>& factors, const Factor& f, cons
     // A break of its own in the magnitude: the worked examples' wording.
     const bool own_break = sharing == 1 && !f.c.right_half;
     const QString instruction =
-        own_break ? knick_instruction(ordinal(index))
+        own_break ? knick_instruction(ordinal(index, true))
                   : QStringLiteral("Zeichnen Sie den Winkelverlauf der Teilfunktion   ") + partial_name(f) +
                         QStringLiteral("   als Polygonzug im Diagramm ein.");
     QStringList text = {QString(), QString()};
     if (own_break)
-        text << QStringLiteral("Der ") + ordinal(index) + QStringLiteral(" Knick bei  w = ") + tf::number(f.c.w) +
+        text << QStringLiteral("Der ") + ordinal(index, false) + QStringLiteral(" Knick bei  w = ") + tf::number(f.c.w) +
                     QStringLiteral("  führt nach ") + (mag > 0 ? QStringLiteral("oben") : QStringLiteral("unten")) +
                     QStringLiteral(" ( um ") + spaced(mag, QString()) + QStringLiteral(" dB / Dekade ):");
-    text << kind_text(f) + QStringLiteral(" ,   ") + f.w_name + QStringLiteral(" = ") + tf::number(f.c.w) +
+    text << capitalised(kind_text(f)) + QStringLiteral(" ,   ") + f.w_name + QStringLiteral(" = ") + tf::number(f.c.w) +
                 QStringLiteral(" .");
     if (f.c.right_half)
         text << QStringLiteral("In der rechten s-Halbebene dreht der Faktor den Winkel in die Gegenrichtung einer ") +
@@ -405,18 +409,35 @@ Step corner_phase_step(const std::vector<Factor>& factors, const Factor& f, cons
     return {instruction, {own_example::page_id, 0, joined(text), drawings}};
 }
 
-Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& factors)
+Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& factors, const tf::Ranges& r)
 {
     const tf::Polygon& p = current().phase_total;
+    // One row per section between consecutive breaks of the partial angles,
+    // naming the partial angles that rise or fall in it.
+    std::vector<long double> breaks = {r.fmin, r.fmax};
+    for (const Factor& f : factors)
+        for (long double b : {f.c.w / 10, f.c.w * 10})
+            if (b > r.fmin && b < r.fmax)
+                breaks.push_back(b);
+    std::sort(breaks.begin(), breaks.end());
+    std::vector<long double> at;
+    for (long double b : breaks)
+        if (at.empty() || b / at.back() - 1 > 1E-9L)
+            at.push_back(b);
+    at.back() = r.fmax;
+    const tf::Polygon whole = tf::total_phase(g, r.fmin, r.fmax);
     std::vector<Section> sections;
-    for (size_t k = 0; k + 1 < p.size(); ++k) {
-        const long double middle = std::sqrt(p[k].freq * p[k + 1].freq);
+    for (size_t k = 0; k + 1 < at.size(); ++k) {
+        const long double middle = std::sqrt(at[k] * at[k + 1]);
         QStringList active;
+        long double slope = 0;
         for (const Factor& f : factors)
-            if (middle > f.c.w / 10 && middle < f.c.w * 10)
+            if (middle > f.c.w / 10 && middle < f.c.w * 10) {
                 active << f.w_name + QStringLiteral(" ") + slope_text(tf::phase_step(f.c) / 2.0L);
-        sections.push_back({tf::number(p[k].freq), tf::number(p[k + 1].freq), slope_text(slope_of(p[k], p[k + 1])),
-                            value_text(p[k].value), value_text(p[k + 1].value),
+                slope += tf::phase_step(f.c) / 2.0L;
+            }
+        sections.push_back({tf::number(at[k]), tf::number(at[k + 1]), slope_text(slope),
+                            value_text(tf::value_at(whole, at[k])), value_text(tf::value_at(whole, at[k + 1])),
                             active.isEmpty() ? QStringLiteral("keine") : active.join(QStringLiteral(",  "))});
     }
     const bool minimum_phase =
@@ -478,14 +499,104 @@ Step exact_step(const tf::TransferFunction& g, const std::vector<Factor>& factor
             {own_example::page_id, 0, joined(text), drawings, true}};
 }
 
+// "( s + 20 )" or "( 1 + s / 20 )" for the root -20, with its power.
+QString root_factor(long double root, int order, bool monic)
+{
+    const QString sign = root > 0 ? QStringLiteral("- ") : QStringLiteral("+ ");
+    const QString w = tf::number(std::fabs(root));
+    return (monic ? QStringLiteral("( s ") + sign + w + QStringLiteral(" )")
+                  : QStringLiteral("( 1 ") + sign + QStringLiteral("s / ") + w + QStringLiteral(" )")) +
+           (order == 1 ? QString() : QStringLiteral("^") + QString::number(order));
+}
+
+// A field as a constant times its factors: with ( s - root ) factors or
+// with ( 1 - s / root ) factors; factors below a fraction line divide.
+QString field_text(const tf::FieldForm& f, bool monic)
+{
+    long double c = f.k;
+    QStringList top, bottom;
+    if (f.n != 0)
+        (f.n > 0 ? top : bottom) << (std::abs(f.n) == 1 ? QStringLiteral("s") : QStringLiteral("s^") + QString::number(std::abs(f.n)));
+    for (const auto& [root, m] : f.roots) {
+        if (monic) // ( 1 - s / r ) = ( - 1 / r ) · ( s - r )
+            c *= std::pow(-1 / root, static_cast<long double>(m));
+        (m > 0 ? top : bottom) << root_factor(root, std::abs(m), monic);
+    }
+    QString text = tf::number(c);
+    if (!top.isEmpty())
+        text += QStringLiteral(" · ") + top.join(QStringLiteral(" · "));
+    if (!bottom.isEmpty())
+        text += QStringLiteral(" / [ ") + bottom.join(QStringLiteral(" · ")) + QStringLiteral(" ]");
+    return text;
+}
+
+// The working of one field: its roots, its ( s - root ) factors and its
+// ( 1 - s / root ) factors with the constant K of the product form.
+QStringList field_working(const QString& name, const QString& typed, const tf::FieldForm& f)
+{
+    QStringList text = {name + QStringLiteral(":   ") + typed};
+    if (!f.sum) {
+        if (field_text(f, false) != typed)
+            text << QStringLiteral("     = ") + field_text(f, false);
+        return text;
+    }
+    QStringList roots;
+    for (int i = 0; i < f.n; ++i)
+        roots << QStringLiteral("s = 0");
+    for (const auto& [root, m] : f.roots)
+        if (m > 0)
+            for (int i = 0; i < m; ++i)
+                roots << QStringLiteral("s = ") + (root > 0 ? QStringLiteral("+ ") : QStringLiteral("- ")) +
+                             tf::number(std::fabs(root));
+    if (!roots.isEmpty())
+        text << QStringLiteral("     Wurzeln:   ") + roots.join(QStringLiteral(" ;   "));
+    text << QStringLiteral("     = ") + field_text(f, true) << QStringLiteral("     = ") + field_text(f, false);
+    return text;
+}
+
+Step factoring_step(const tf::Parsed& p, const std::vector<Factor>& factors)
+{
+    const tf::TransferFunction& g = *p.g;
+    QStringList text = {QString(), QString()};
+    text << field_working(QStringLiteral("Zähler"), p.numerator, p.numerator_form)
+         << field_working(QStringLiteral("Nenner"), p.denominator, p.denominator_form) << QString();
+    if (p.numerator_form.k != 1 || p.denominator_form.k != 1)
+        text << QStringLiteral("K = ") + tf::number(p.numerator_form.k) + QStringLiteral(" / ") +
+                    tf::number(p.denominator_form.k) + QStringLiteral(" = ") + tf::number(g.K)
+             << QString();
+    text << QStringLiteral("In der Produktform lautet die Übertragungs-Funktion") << QString()
+         << QStringLiteral("     ") + tf::product_form(g) << QString();
+    QStringList characteristics = {QStringLiteral("K = ") + tf::number(g.K)};
+    characteristics << (g.s_order == 0 ? QStringLiteral("kein I- oder D-Anteil") : base_name(g));
+    for (const Factor& f : factors) {
+        QString c = f.w_name + QStringLiteral(" = ") + tf::number(f.c.w);
+        if (f.c.order > 1)
+            c += QStringLiteral(" ( ") + multiplicity(f.c.order).chopped(1) + QStringLiteral(" )");
+        if (f.c.right_half)
+            c += QStringLiteral(" ( rechte s-Halbebene )");
+        characteristics << c;
+    }
+    if (factors.empty())
+        characteristics << QStringLiteral("keine Eckkreisfrequenz");
+    text << QStringLiteral("Kennwerte:   ") + characteristics.join(QStringLiteral(";   "));
+    const QString instruction =
+        QStringLiteral("Bringen Sie die Übertragungs-Funktion auf die Produktform") + nl + nl +
+        QStringLiteral("     G(s) = K · s^n · ( 1 + s / wo_1 ) · ... / [ ( 1 + s / wx_1 ) · ... ]") + nl + nl +
+        QStringLiteral("und bestimmen Sie die Konstante  K , den I- oder D-Anteil  ( s^n )  und die "
+                       "Eckkreisfrequenzen   wo_m   und   wx_n .");
+    return {instruction, {own_example::page_id, 0, joined(text), {}}};
+}
+
 } // namespace
 
 namespace own_example {
 
-void set_function(const tf::TransferFunction& g)
+void set_function(const tf::Parsed& parsed)
 {
     Construction& k = current();
+    const tf::TransferFunction& g = *parsed.g;
     k.g = g;
+    k.typed = parsed;
     k.r = tf::choose_ranges(g);
     k.magnitude_total = tf::clip(tf::total_magnitude(g, k.r.fmin, k.r.fmax), db_min(k.r), db_max(k.r));
     k.phase_total = tf::clip(tf::total_phase(g, k.r.fmin, k.r.fmax), k.r.pmin, k.r.pmax);
@@ -498,29 +609,28 @@ void set_function(const tf::TransferFunction& g)
                            (c.zero ? QStringLiteral("so_") : QStringLiteral("sx_")) + n,
                            static_cast<int>(factors.size()) + 1});
     }
-    std::vector<Step> steps = {base_magnitude_step(g, k.r)};
-    for (const Factor& f : factors)
-        steps.push_back(corner_magnitude_step(f, k.r));
-    steps.push_back(total_magnitude_step(g, factors, k.r));
-    if (tf::base_phase(g) != 0)
+    std::vector<Step> steps = {factoring_step(parsed, factors), base_magnitude_step(g, k.r)};
+    // Without a corner the line of K · s^n is the whole function.
+    if (!factors.empty()) {
+        for (const Factor& f : factors)
+            steps.push_back(corner_magnitude_step(f, k.r));
+        steps.push_back(total_magnitude_step(g, factors, k.r));
+    }
+    if (tf::base_phase(g) != 0 || factors.empty())
         steps.push_back(base_phase_step(g, k.r));
-    for (const Factor& f : factors)
-        steps.push_back(corner_phase_step(factors, f, k.r));
-    steps.push_back(total_phase_step(g, factors));
+    if (!factors.empty()) {
+        for (const Factor& f : factors)
+            steps.push_back(corner_phase_step(factors, f, k.r));
+        steps.push_back(total_phase_step(g, factors, k.r));
+    }
     steps.push_back(exact_step(g, factors, k.r));
 
-    QStringList characteristics = {QStringLiteral("K = ") + tf::number(g.K)};
-    characteristics << (g.s_order == 0 ? QStringLiteral("kein I- oder D-Anteil") : base_name(g));
-    for (const Factor& f : factors) {
-        QString c = f.w_name + QStringLiteral(" = ") + tf::number(f.c.w);
-        if (f.c.order > 1)
-            c += QStringLiteral(" ( ") + multiplicity(f.c.order).chopped(1) + QStringLiteral(" )");
-        if (f.c.right_half)
-            c += QStringLiteral(" ( rechte s-Halbebene )");
-        characteristics << c;
-    }
-    k.description = QStringLiteral("     ") + tf::product_form(g) + nl + nl + QStringLiteral("Kennwerte:   ") +
-                    characteristics.join(QStringLiteral(";   "));
+    // The problem shows the function as it was typed.
+    const bool whole = parsed.denominator == QLatin1String("1");
+    k.description = QStringLiteral("     G(s) = ") +
+                    (whole ? parsed.numerator
+                           : QStringLiteral("( ") + parsed.numerator + QStringLiteral(" ) / ( ") + parsed.denominator +
+                                 QStringLiteral(" )"));
 
     k.page.texts.clear();
     k.results.clear();

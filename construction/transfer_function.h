@@ -25,16 +25,34 @@ struct TransferFunction {
     std::vector<Corner> corners; // rising corner frequency; at one frequency zeros first, left half plane first
 };
 
+// One field as the factoring step works it out: its constant, its power
+// of s and its roots (a negative multiplicity divides), in the form
+// k · s^n · product of ( 1 - s / root )^multiplicity.
+struct FieldForm {
+    long double k = 1;
+    int n = 0;
+    std::vector<std::pair<long double, int>> roots; // rising root
+    bool sum = false; // the field holds a sum that has to be factored
+};
+
 // The outcome of reading the two fields: the function, or the German
 // message that names what is not supported.
 struct Parsed {
     std::optional<TransferFunction> g;
     QString message;
+    // What was typed (blanks collapsed) and each field in factored form.
+    QString numerator, denominator;
+    FieldForm numerator_form, denominator_form;
 };
 
-// Corner frequencies the chart can show.
-constexpr long double lowest_corner = 1E-6L;
-constexpr long double highest_corner = 1E12L;
+// Corner frequencies the chart can show with a decade to spare on either
+// side (the chart reaches from 1E-6 to 1E12).
+constexpr long double lowest_corner = 1E-5L;
+constexpr long double highest_corner = 1E11L;
+// The reader's limits: the degree of a field (factors above and below a
+// fraction line within it counted alike) and the depth of brackets.
+constexpr int highest_degree = 10;
+constexpr int deepest_nesting = 20;
 
 Parsed parse(const QString& numerator, const QString& denominator);
 
@@ -81,18 +99,26 @@ long double exact_phase(const TransferFunction& g, long double w);
 // first enters the band and ends where it first leaves it.
 Polygon clip(const Polygon& p, long double low, long double high);
 
-// Chart ranges that show every corner with a decade to spare and the
-// whole of the total curves, and the scales of the printed sheet.
+// Chart ranges that show every corner with a decade to spare and every
+// polygon of the construction with a margin (the totals whole, each
+// partial curve with its break and a decade beyond it), and the scales of
+// the printed sheet. `problem` says why a function cannot be shown.
 struct Ranges {
     long double fmin, fmax;  // frequency
     long double bmin, bmax;  // magnitude as ratios, on 20-dB lines
     int pmin, pmax;          // degrees, on 90° lines
     int mm_per_20dB, mm_per_90deg;
+    QString problem;
 };
 Ranges choose_ranges(const TransferFunction& g);
+// The space kept between a curve and the chart's top or bottom edge.
+constexpr long double db_margin = 2;
+constexpr long double degree_margin = 10;
 
 // Numbers as the course writes them: 0.05, 464.2, 2E3, 1.5E-4.
 QString number(long double v);
+// A coefficient with all its digits (up to 15 significant): 52.5, 0.0001, 2E-7.
+QString coefficient(long double v);
 // The function in product form on one line: K, s^n and the corner factors.
 QString product_form(const TransferFunction& g);
 // "( 1 + s / 10 )", "( 1 - s / 5 )²".

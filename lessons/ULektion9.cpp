@@ -3,6 +3,7 @@
 // lesson; it is opened from the introductory page and from 08_03.
 #include "app/Unit1.h"
 #include "construction/own_example.h"
+#include "construction/practice.h"
 #include "lessons/page_common.h"
 #include "lessons/pages.h"
 #include "platform/system.h"
@@ -39,11 +40,11 @@ const QStringList forms = {
 const QStringList limits = {
     QString(),
     QStringLiteral("Unterstützt werden reelle Pol- und Nullstellen ( auch im Ursprung und in der rechten s-Halbebene ) "
-                   "mit Eckkreisfrequenzen von 1E-6 bis 1E12 und positive oder negative Konstanten; der Nenner muss  "
-                   "s  enthalten."),
+                   "mit Eckkreisfrequenzen von 1E-5 bis 1E11, positive oder negative Konstanten und Zähler und Nenner "
+                   "bis zum 10. Grad."),
     QString(),
     QStringLiteral("Nicht unterstützt werden konjugiert komplexe Pol- oder Nullstellen und Funktionen, deren "
-                   "Polygonzüge mehr als 10 Eckpunkte hätten."),
+                   "Polygonzüge mehr als 10 Eckpunkte hätten oder nicht ins Diagramm passen."),
     QString(),
     QStringLiteral("Ein Beispiel:   Zähler   100 · ( 1 + s / 10 ) ,   Nenner   s · ( 1 + s )^2 · ( 1 + s / 1000 )"),
 };
@@ -82,7 +83,7 @@ void TForm1::B_uebernehmenClick()
         platform::showMessage(platform::MessageType::Error, parsed.message);
         return;
     }
-    own_example::set_function(*parsed.g);
+    own_example::set_function(parsed);
     const tf::Ranges& r = own_example::ranges();
     // The sheet shows only what this construction draws.
     clear_mag_polygon();
@@ -92,4 +93,13 @@ void TForm1::B_uebernehmenClick()
     show_construction_page({r.fmin, r.fmax, r.bmin, r.bmax, r.pmin, r.pmax, false, false}, problem, text_height,
                            title, date);
     P_eigen->show();
+}
+
+void TForm1::B_zufallClick()
+{
+    const int choice = CB_zufall->currentIndex();
+    const practice::Task t = practice::random_function(choice % 2 == 1, choice >= 2, [] { return platform::random(); });
+    E_zaehler->setText(t.numerator);
+    E_nenner->setText(t.denominator);
+    B_uebernehmenClick();
 }

@@ -122,8 +122,17 @@ void TForm1::build_layout()
     E_nenner = new Edit(P_eigen, QStringLiteral("E_nenner"), QRect(100, 48, 545, 24));
     B_uebernehmen = new Button(P_eigen, QStringLiteral("B_uebernehmen"), QRect(100, 90, 250, 25),
                                QStringLiteral("Funktion übernehmen"));
+    B_zufall = new Button(P_eigen, QStringLiteral("B_zufall"), QRect(365, 90, 140, 25),
+                          QStringLiteral("Zufällige Aufgabe"));
+    CB_zufall = new ComboBox(P_eigen, QStringLiteral("CB_zufall"), QRect(515, 90, 130, 25), 4, 4);
+    CB_zufall->setItem(0, QStringLiteral("leicht · Produkt"));
+    CB_zufall->setItem(1, QStringLiteral("schwer · Produkt"));
+    CB_zufall->setItem(2, QStringLiteral("leicht · Summe"));
+    CB_zufall->setItem(3, QStringLiteral("schwer · Summe"));
     QWidget::setTabOrder(E_zaehler, E_nenner);
     QWidget::setTabOrder(E_nenner, B_uebernehmen);
+    QWidget::setTabOrder(B_uebernehmen, B_zufall);
+    QWidget::setTabOrder(B_zufall, CB_zufall);
 
     for (QWidget* w : {static_cast<QWidget*>(M_text), static_cast<QWidget*>(P_aufgaben),
                        static_cast<QWidget*>(P_punkt), static_cast<QWidget*>(P_diag),

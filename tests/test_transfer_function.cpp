@@ -4,9 +4,12 @@
 #include "construction/construction_data.h"
 #include "construction/transfer_function.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <complex>
+#include <numbers>
 
 namespace {
 
@@ -122,6 +125,15 @@ private slots:
         QTest::newRow("cubic with double root") << QList<double>{20, 24, 9, 1} << QList<double>{-5, -2, -2};
         QTest::newRow("nine decades") << QList<double>{} << QList<double>{-1E3, -1, -1E-3, 1E6};
         QTest::newRow("double and triple") << QList<double>{} << QList<double>{-30, -30, -0.5, -0.5, -0.5, 2};
+        QTest::newRow("cubic sum") << QList<double>{6, 11, 6, 1} << QList<double>{-3, -2, -1};
+        QTest::newRow("quartic") << QList<double>{} << QList<double>{-40, -3, -0.2, 7};
+        QTest::newRow("sextic") << QList<double>{} << QList<double>{-6, -5, -4, -3, -2, -1};
+        QTest::newRow("fourfold") << QList<double>{1, 4, 6, 4, 1} << QList<double>{-1, -1, -1, -1};
+        QTest::newRow("fourfold, time constant") << QList<double>{1, 40, 600, 4000, 10000}
+                                                 << QList<double>{-0.1, -0.1, -0.1, -0.1};
+        QTest::newRow("fivefold") << QList<double>{} << QList<double>{-2, -2, -2, -2, -2};
+        QTest::newRow("sixfold") << QList<double>{} << QList<double>{-0.3, -0.3, -0.3, -0.3, -0.3, -0.3};
+        QTest::newRow("fourfold and double") << QList<double>{} << QList<double>{-50, -50, -1, -1, -1, -1};
     }
 
     void factoring()
@@ -169,6 +181,20 @@ private slots:
         QTest::newRow("cancelling factor") << "(1 + s/5)^2" << "s (1 + s/5)" << "G(s) = 1 · ( 1 + s / 5 ) / s";
         QTest::newRow("brackets, units") << "[ 2E2 / sec ]" << "s + 4E2/sec" << "G(s) = 0.5 / ( 1 + s / 400 )";
         QTest::newRow("D part") << "100 s²" << "(1 + s)" << "G(s) = 100 · s² / ( 1 + s / 1 )";
+        QTest::newRow("degree 0 denominator") << "1 + s" << "10" << "G(s) = 0.1 · ( 1 + s / 1 )";
+        QTest::newRow("constant") << "5" << "1" << "G(s) = 5";
+        QTest::newRow("fraction in the numerator") << "1/(s+1)" << "1" << "G(s) = 1 / ( 1 + s / 1 )";
+        QTest::newRow("D part as a fraction") << "1" << "1/s" << "G(s) = 1 · s";
+        QTest::newRow("cubic sum") << "s³ + 6s² + 11s + 6" << "s^2 (1 + s/100)"
+                                   << "G(s) = 6 · ( 1 + s / 1 ) · ( 1 + s / 2 ) · ( 1 + s / 3 ) / [ s² · ( 1 + s / 100 ) ]";
+        QTest::newRow("triple root") << "1 + 3s + 3s² + s³" << "s (1 + s/100)^2"
+                                     << "G(s) = 1 · ( 1 + s / 1 )³ / [ s · ( 1 + s / 100 )² ]";
+        QTest::newRow("double and single") << "s^3 + 9 s^2 + 24 s + 20" << "s^2 (1 + s/1000)^2"
+                                           << "G(s) = 20 · ( 1 + s / 2 )² · ( 1 + s / 5 ) / [ s² · ( 1 + s / 1000 )² ]";
+        QTest::newRow("fourfold sum") << "1 + 4s + 6s^2 + 4s^3 + s^4" << "s^3 (1 + s/100)"
+                                      << "G(s) = 1 · ( 1 + s / 1 )^4 / [ s³ · ( 1 + s / 100 ) ]";
+        QTest::newRow("lag, level on the edge") << "(1 + s/100)" << "(1 + s/1)" << "G(s) = 1 · ( 1 + s / 100 ) / ( 1 + s / 1 )";
+        QTest::newRow("decimal commas") << "2 (1 + s*0,02)" << "(1 + 0,4 s)" << "G(s) = 2 · ( 1 + s / 50 ) / ( 1 + s / 2.5 )";
     }
 
     void accepted()
@@ -191,9 +217,6 @@ private slots:
             << "1" << "s^2 + s + 1"
             << "Nenner: Das Polynom hat konjugiert komplexe Wurzeln. Unterstützt werden nur reelle Pol- und "
                "Nullstellen.";
-        QTest::newRow("degree 0 denominator")
-            << "1 + s" << "10"
-            << "Der Nenner hat den Grad 0 (er enthält kein  s ). Unterstützt werden nur Funktionen mit  s  im Nenner.";
         QTest::newRow("zero denominator") << "1" << "s - s" << "Der Nenner ist null: durch null kann nicht geteilt werden.";
         QTest::newRow("zero numerator") << "0" << "s" << "Der Zähler ist null: G(s) = 0 hat kein Bode-Diagramm.";
         QTest::newRow("word") << "K · (1 + s)" << "s" << "Zähler: »K« ist weder eine Zahl noch die Variable  s .";
@@ -210,11 +233,13 @@ private slots:
             << "Zähler: Innerhalb einer Summe darf nur durch Zahlen geteilt werden; schreiben Sie Brüche mit  s  als "
                "Zähler und Nenner.";
         QTest::newRow("corner too low") << "1" << "1 + s/1E-7"
-                                        << "Die Eckkreisfrequenz 1E-7 liegt außerhalb des darstellbaren Bereichs 1E-6 "
-                                           "... 1E12.";
+                                        << "Die Eckkreisfrequenz 1E-7 liegt außerhalb des darstellbaren Bereichs 1E-5 "
+                                           "... 1E11 ( das Diagramm reicht von 1E-6 bis 1E12 und zeigt eine Dekade zu "
+                                           "beiden Seiten jeder Eckkreisfrequenz ).";
         QTest::newRow("corner too high") << "1 + s/1E13" << "s"
                                          << "Die Eckkreisfrequenz 1E13 liegt außerhalb des darstellbaren Bereichs "
-                                            "1E-6 ... 1E12.";
+                                            "1E-5 ... 1E11 ( das Diagramm reicht von 1E-6 bis 1E12 und zeigt eine "
+                                            "Dekade zu beiden Seiten jeder Eckkreisfrequenz ).";
         QTest::newRow("degree") << "(1 + s)^9 · (1 + s/2)^2 + s" << "s" << "Zähler: Polynome über dem 10. Grad werden nicht unterstützt.";
         QTest::newRow("too many vertices")
             << "1" << "(1 + s/2E-3) (1 + s/0.06) (1 + s/2) (1 + s/60) (1 + s/2E3)"
@@ -232,9 +257,99 @@ private slots:
         QCOMPARE(p.message, message);
     }
 
+    // Refusals that name the place or the limit, and never a number that
+    // overflowed.
+    void refused_data()
+    {
+        QTest::addColumn<QString>("numerator");
+        QTest::addColumn<QString>("denominator");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("blank in a number") << "1 500" << "s" << "Stelle 2";
+        QTest::newRow("blank before a point") << "10 (1 + s)" << "2 .5 s" << "Nenner: Zwischen »2«";
+        QTest::newRow("nesting") << QString(7000, QLatin1Char('(')) + "s" + QString(7000, QLatin1Char(')')) << "1"
+                                 << "20fach";
+        QTest::newRow("product degree") << QStringLiteral("(1+s)").repeated(11) << "s" << "10. Grad";
+        QTest::newRow("power of powers") << "((((s^9)^9)^9)^9)" << "s" << "10. Grad";
+        QTest::newRow("power degree") << "(s^9)^9" << "s" << "10. Grad";
+        QTest::newRow("degree 18") << "1" << "s^9 (1+s)^9" << "10. Grad";
+        QTest::newRow("overflowing constant") << QStringLiteral("1E300 · ").repeated(17) + "1" << "s" << "zu groß";
+        QTest::newRow("below the chart") << "1E300" << "s" << "- 140 dB";
+        QTest::newRow("below the chart, I part") << "2,5(1 + 2E-5 s)" << "s^3" << "- 140 dB";
+        QTest::newRow("unstable and below") << "-0,5" << "s³(1 - 0,005 s)(s + 1000)²" << "- 140 dB";
+        QTest::newRow("tiny coefficients") << "1.07E-23 + 34 s + 5.4E-21 s^2 - 4.3E-26 s^3" << "s" << "Eckkreisfrequenz";
+        QTest::newRow("many phase turns") << "1" << "s^5 (1 + s)^5" << "630°";
+    }
+
+    void refused()
+    {
+        QFETCH(QString, numerator);
+        QFETCH(QString, denominator);
+        QFETCH(QString, names);
+        const tf::Parsed p = tf::parse(numerator, denominator);
+        QVERIFY(!p.g);
+        QVERIFY2(p.message.contains(names), qPrintable(p.message));
+        for (const char* bad : {"nan", "inf", "2147483648", "9223372036854775808"})
+            QVERIFY2(!p.message.contains(QLatin1String(bad)), qPrintable(p.message));
+    }
+
+    // Inputs of the field's full length are read in well under 100 ms.
+    void longInputs()
+    {
+        const int length = 32767;
+        const QString inputs[] = {QString(length, QLatin1Char('(')), QStringLiteral("1+").repeated(length / 2) + "1",
+                                  QStringLiteral("(1+s)/(1+s)").repeated(length / 11),
+                                  QStringLiteral("2*s/s").repeated(length / 5), QStringLiteral("1E300*").repeated(length / 6) + "1",
+                                  QStringLiteral("s+s^2-").repeated(length / 6) + "s", QString(length, QLatin1Char('9')),
+                                  QStringLiteral("(s").repeated(length / 2)};
+        for (const QString& input : inputs) {
+            QElapsedTimer t;
+            t.start();
+            tf::parse(input, input);
+            QVERIFY2(t.elapsed() < 100, qPrintable(QStringLiteral("%1 ms for %2 …").arg(t.elapsed()).arg(input.left(12))));
+        }
+    }
+
+    // The exact curves of typed sums against N(jw) / D(jw) evaluated
+    // directly from the typed coefficients.
+    void exactCurves_data()
+    {
+        QTest::addColumn<QList<double>>("numerator"); // c0, c1, ...
+        QTest::addColumn<QList<double>>("denominator");
+        QTest::newRow("07_03") << QList<double>{1, 101, 100} << QList<double>{0, 20, 1};
+        QTest::newRow("cubic over quartic") << QList<double>{6, 11, 6, 1} << QList<double>{0, 0, 100, 4, 0.03};
+        QTest::newRow("all-pass, negative") << QList<double>{-4, 2} << QList<double>{8, 6, 1};
+    }
+
+    void exactCurves()
+    {
+        QFETCH(QList<double>, numerator);
+        QFETCH(QList<double>, denominator);
+        const auto typed = [](const QList<double>& c) {
+            QStringList terms;
+            for (int i = 0; i < c.size(); ++i)
+                if (c[i] != 0)
+                    terms << QString::number(c[i], 'g', 17) + (i ? QStringLiteral(" s^%1").arg(i) : QString());
+            return terms.join(QStringLiteral(" + ")).replace(QStringLiteral("+ -"), QStringLiteral("- "));
+        };
+        const auto at = [](const QList<double>& c, std::complex<long double> s) {
+            std::complex<long double> v = 0;
+            for (int i = c.size(); i-- > 0;)
+                v = v * s + static_cast<long double>(c[i]);
+            return v;
+        };
+        const tf::Parsed p = tf::parse(typed(numerator), typed(denominator));
+        QVERIFY2(p.g, qPrintable(p.message));
+        for (long double w = 1E-3L; w < 1E4L; w *= 1.37L) {
+            const std::complex<long double> g = at(numerator, {0, w}) / at(denominator, {0, w});
+            QVERIFY(std::fabs(tf::exact_db(*p.g, w) - 20 * std::log10(std::abs(g))) < 1E-9L);
+            const long double turn = (tf::exact_phase(*p.g, w) - std::arg(g) * 180 / std::numbers::pi_v<long double>) / 360;
+            QVERIFY(std::fabs(turn - std::round(turn)) < 1E-9L);
+        }
+    }
+
     // The test function of the page: ranges with a decade beyond the outer
-    // corners, the magnitude clipped where it leaves the chart, and sheet
-    // scales that fit the page.
+    // corners, every break with a margin of the chart's edges (the last
+    // section leaves the chart), and sheet scales that fit the page.
     void ranges()
     {
         const tf::Parsed p = tf::parse(QStringLiteral("100 · (1 + s/10)"), QStringLiteral("s · (1 + s)^2 · (1 + s/1000)"));
@@ -242,11 +357,11 @@ private slots:
         const tf::Ranges r = tf::choose_ranges(*p.g);
         QCOMPARE(double(r.fmin), 0.1);
         QCOMPARE(double(r.fmax), 1E4);
-        QCOMPARE(qRound(20 * std::log10(double(r.bmax))), 60);
-        QCOMPARE(qRound(20 * std::log10(double(r.bmin))), -140);
-        QCOMPARE(r.pmax, 90);
-        QCOMPARE(r.pmin, -270);
-        QCOMPARE(r.mm_per_90deg, 30);
+        QCOMPARE(qRound(20 * std::log10(double(r.bmax))), 80);
+        QCOMPARE(qRound(20 * std::log10(double(r.bmin))), -120);
+        QCOMPARE(r.pmax, 180);
+        QCOMPARE(r.pmin, -360);
+        QCOMPARE(r.mm_per_90deg, 20);
         QCOMPARE(r.mm_per_20dB, 12);
     }
 };
