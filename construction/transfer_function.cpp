@@ -2,6 +2,8 @@
 
 #include "platform/numfmt.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -323,13 +325,13 @@ private:
         a.k = product(a.k, b.k, sign);
         a.n += sign * b.n;
         a.sum = a.sum || b.sum;
-        for (const auto& [c, e] : b.factors) {
+        for (const auto& factor : b.factors) {
             const auto same_poly = std::find_if(a.factors.begin(), a.factors.end(),
-                                                [&c](const auto& f) { return f.first == c; });
+                                                [&factor](const auto& f) { return f.first == factor.first; });
             if (same_poly != a.factors.end())
-                same_poly->second += sign * e;
+                same_poly->second += sign * factor.second;
             else
-                a.factors.push_back({c, sign * e});
+                a.factors.push_back({factor.first, sign * factor.second});
         }
         std::erase_if(a.factors, [](const auto& f) { return f.second == 0; });
         check_degree(a);
@@ -823,12 +825,14 @@ Polygon clip(const Polygon& p, long double low, long double high)
             out = q;
         return out;
     }
-    const auto at = [](const Point& a, const Point& b, long double t) {
+    // Where a segment crosses an edge, the point lies on it exactly.
+    const auto at = [low, high](const Point& a, const Point& b, long double t) {
         if (t <= 0)
             return a;
         if (t >= 1)
             return b;
-        return Point{a.freq * std::pow(b.freq / a.freq, t), a.value + t * (b.value - a.value)};
+        const long double v = a.value + t * (b.value - a.value);
+        return Point{a.freq * std::pow(b.freq / a.freq, t), std::fabs(v - low) < std::fabs(v - high) ? low : high};
     };
     for (size_t i = 0; i + 1 < q.size(); ++i) {
         const Point& a = q[i];
@@ -964,7 +968,7 @@ QString number(long double v)
     if (v == 0)
         return QStringLiteral("0");
     if (!std::isfinite(v)) // never shown: the reader refuses such values
-        return QStringLiteral("?");
+        return QString::number(static_cast<double>(v));
     const QString sign = v < 0 ? QStringLiteral("-") : QString();
     const long double a = std::fabs(v);
     const auto digits = [](long double m, int significant) {
@@ -992,8 +996,6 @@ QString number(long double v)
 
 QString coefficient(long double v)
 {
-    if (!std::isfinite(v))
-        return QStringLiteral("?");
     const QString s = QString::number(static_cast<double>(v), 'g', 15);
     const qsizetype e = s.indexOf(QLatin1Char('e'));
     return e < 0 ? s : s.left(e) + QStringLiteral("E") + QString::number(s.mid(e + 1).toInt());

@@ -129,6 +129,28 @@ private slots:
         QVERIFY(!w->B_eigen->isVisible());
     }
 
+    // "Zufällige Aufgabe" covers no other control, fills both fields and
+    // starts the construction, in each level and form.
+    void randomTask()
+    {
+        auto w = newWindow();
+        click(w->B_eigen);
+        for (QWidget* c : w->P_eigen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* mine : {static_cast<QWidget*>(w->B_zufall), static_cast<QWidget*>(w->CB_zufall)})
+                QVERIFY(c == mine || !c->geometry().intersects(mine->geometry()));
+            QVERIFY(w->P_eigen->rect().contains(c->geometry()));
+        }
+        for (int choice = 0; choice < w->CB_zufall->count(); ++choice) {
+            w->CB_zufall->setCurrentIndex(choice);
+            w->E_zaehler->clear();
+            click(w->B_zufall);
+            QVERIFY(messages().empty());
+            QVERIFY(!w->E_zaehler->text().isEmpty() && !w->E_nenner->text().isEmpty());
+            QVERIFY(w->P_diag->isVisible());
+            QVERIFY(subtask_count >= 6);
+        }
+    }
+
     // A rejected function changes nothing and says why.
     void rejected()
     {
