@@ -8,6 +8,7 @@
 #include "construction/construction_data.h"
 #include "construction/result_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace result_text;
@@ -83,6 +84,8 @@ QString value_text(long double v)
 // "+20", "0", "-40".
 QString slope_text(long double v)
 {
+    if (!std::isfinite(v)) // never shown: every section has a length
+        return QString::number(static_cast<double>(v));
     const long long s = std::llround(v);
     return s > 0 ? QStringLiteral("+") + QString::number(s) : QString::number(s);
 }
@@ -90,6 +93,8 @@ QString slope_text(long double v)
 // "+ 45°", "- 180°", "0°".
 QString spaced(long double v, const QString& unit)
 {
+    if (!std::isfinite(v))
+        return QString::number(static_cast<double>(v)) + unit;
     const long long s = std::llround(v);
     if (s == 0)
         return QStringLiteral("0") + unit;
@@ -532,8 +537,11 @@ QString field_text(const tf::FieldForm& f, bool monic)
 
 // The working of one field: its roots, its ( s - root ) factors and its
 // ( 1 - s / root ) factors with the constant K of the product form.
-QStringList field_working(const QString& name, const QString& typed, const tf::FieldForm& f)
+QStringList field_working(const QString& name, const QString& typed, tf::FieldForm f)
 {
+    // In rising corner frequency, as the product form names them.
+    std::stable_sort(f.roots.begin(), f.roots.end(),
+                     [](const auto& a, const auto& b) { return std::fabs(a.first) < std::fabs(b.first); });
     QStringList text = {name + QStringLiteral(":   ") + typed};
     if (!f.sum) {
         if (field_text(f, false) != typed)

@@ -912,14 +912,19 @@ Ranges choose_ranges(const TransferFunction& g)
             take(0);
             take(magnitude_step(c));
         }
-        return 20 * std::ceil((top + db_margin) / 20) <= 140 && 20 * std::floor((bottom - db_margin) / 20) >= -140;
+        return top <= 140 && bottom >= -140;
+    };
+    // The margin where the chart's limits leave room for it.
+    const auto grid = [](long double v, long double margin, long double step, long double limit) {
+        const long double line = step * (margin > 0 ? std::ceil((v + margin) / step) : std::floor((v + margin) / step));
+        return std::fabs(line) > limit && std::fabs(v) <= limit ? std::copysign(limit, line) : line;
     };
     // Where the whole total does not fit, its last section may leave the
     // chart beyond the last corner.
     if (!band(true))
         band(false);
-    const long double db_top = 20 * std::ceil((top + db_margin) / 20);
-    long double db_bottom = 20 * std::floor((bottom - db_margin) / 20);
+    const long double db_top = grid(top, db_margin, 20, 140);
+    long double db_bottom = grid(bottom, -db_margin, 20, 140);
     if (!(db_top <= 140 && db_bottom >= -140)) {
         r.problem = QStringLiteral("Die Polygonzüge des Betrags reichen von %1 bis %2; das Diagramm zeigt nur "
                                    "- 140 dB ... + 140 dB.")
@@ -942,8 +947,8 @@ Ranges choose_ranges(const TransferFunction& g)
         take(p.value);
     for (const Corner& c : g.corners)
         take(phase_step(c));
-    const long double phi_top = 90 * std::ceil((top + degree_margin) / 90);
-    const long double phi_bottom = 90 * std::floor((bottom - degree_margin) / 90);
+    const long double phi_top = grid(top, degree_margin, 90, 630);
+    const long double phi_bottom = grid(bottom, -degree_margin, 90, 630);
     if (!(phi_top <= 630 && phi_bottom >= -630)) {
         r.problem = QStringLiteral("Die Polygonzüge des Phasenwinkels reichen von %1 bis %2; das Diagramm zeigt nur "
                                    "- 630° ... + 630°.")

@@ -35,6 +35,8 @@ const QStringList forms = {
     QStringLiteral("     ( das Programm zerlegt sie in Faktoren )"),
     QStringLiteral("o  Malzeichen  ·  oder  *  ( es darf fehlen: 100 s )"),
     QStringLiteral("o  Dezimalpunkt oder -komma ;   1E-3  für  0.001"),
+    QString(),
+    QStringLiteral("\"Zufällige Aufgabe\" stellt Ihnen eine Übungsfunktion in der daneben gewählten Stufe und Form."),
 };
 
 const QStringList limits = {

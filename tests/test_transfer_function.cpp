@@ -309,6 +309,33 @@ private slots:
         }
     }
 
+    // Lead and lag networks on the 1-2-5 steps: the total runs on to the
+    // chart's right edge, also where its last level lies on a grid line.
+    void leadLagNetworks()
+    {
+        std::vector<long double> corners;
+        for (long double decade = 1E-3L; decade < 1E5L; decade *= 10)
+            for (long double m : {1, 2, 5})
+                corners.push_back(m * decade);
+        for (long double zero : corners)
+            for (long double pole : corners)
+                for (long double K : {0.5L, 1.0L, 2.0L, 10.0L}) {
+                    if (zero == pole)
+                        continue;
+                    const tf::Parsed p = tf::parse(QStringLiteral("%1 (1 + s/%2)").arg(double(K)).arg(double(zero)),
+                                                   QStringLiteral("1 + s/%1").arg(double(pole)));
+                    // Shown wherever both levels lie within the chart's 140 dB.
+                    const long double low = 20 * std::log10(K), high = low + 20 * std::log10(pole / zero);
+                    QCOMPARE(bool(p.g), std::fabs(low) <= 140 && std::fabs(high) <= 140);
+                    if (!p.g)
+                        continue;
+                    const tf::Ranges r = tf::choose_ranges(*p.g);
+                    const tf::Polygon m = tf::clip(tf::total_magnitude(*p.g, r.fmin, r.fmax),
+                                                   std::round(20 * std::log10(r.bmin)), std::round(20 * std::log10(r.bmax)));
+                    QVERIFY(!m.empty() && m.front().freq == r.fmin && m.back().freq == r.fmax);
+                }
+    }
+
     // The exact curves of typed sums against N(jw) / D(jw) evaluated
     // directly from the typed coefficients.
     void exactCurves_data()
