@@ -171,9 +171,10 @@ std::optional<Factored> factor_polynomial(std::vector<long double> c)
         const long double a = c[2], b = c[1], k = c[0];
         const long double disc = b * b - 4 * a * k;
         const long double scale = std::max(b * b, std::fabs(4 * a * k));
-        if (disc < -1E-12L * scale)
-            return std::nullopt;
-        if (std::fabs(disc) <= 1E-12L * scale) {
+        if (disc < -1E-12L * scale) {
+            // a s² + b s + k = k · ( 1 + 2·D·s / w0 + ( s / w0 )² )
+            f.pairs.push_back({std::sqrt(k / a), b / (2 * std::sqrt(a * k)), 1});
+        } else if (std::fabs(disc) <= 1E-12L * scale) {
             roots = {-b / (2 * a), -b / (2 * a)};
         } else {
             const long double q = -0.5L * (b + std::copysign(std::sqrt(disc), b));
@@ -217,8 +218,13 @@ std::optional<Factored> factor_polynomial(std::vector<long double> c)
             // The members of a real multiple root need not be placed
             // symmetrically about the axis: within the circle it is real.
             const long double off_axis = cluster.size() > 1 ? std::max(1E-6L, cluster_radius(cluster.size())) : 1E-6L;
-            if (std::fabs(centre.imag()) > off_axis * std::abs(centre))
-                return std::nullopt;
+            if (std::fabs(centre.imag()) > off_axis * std::abs(centre)) {
+                // The upper root of a pair stands for both.
+                if (centre.imag() > 0)
+                    f.pairs.push_back({std::abs(centre), -centre.real() / std::abs(centre),
+                                       static_cast<int>(cluster.size())});
+                continue;
+            }
             const long double root = polish(c, centre.real(), static_cast<int>(cluster.size()));
             for (size_t j = 0; j < cluster.size(); ++j)
                 roots.push_back(root);
@@ -576,9 +582,30 @@ void merge_roots(std::vector<std::pair<long double, int>>& roots)
     roots = merged;
 }
 
+// Merges equal pairs and drops those that cancel.
+void merge_pairs(std::vector<FieldForm::Pair>& pairs)
+{
+    std::sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) {
+        return a.w0 != b.w0 ? a.w0 < b.w0 : a.D < b.D;
+    });
+    std::vector<FieldForm::Pair> merged;
+    for (const auto& q : pairs) {
+        if (!merged.empty() && same(merged.back().w0, q.w0, same_root) && std::fabs(merged.back().D - q.D) <= 1E-9L)
+            merged.back().order += q.order;
+        else
+            merged.push_back(q);
+    }
+    std::erase_if(merged, [](const auto& q) { return q.order == 0; });
+    pairs = merged;
+}
+
 // The factoring step of one field: each of its polynomials factored once.
 FieldForm factor_field(const Value& v, const Parser& p)
 {
+    const auto unresolved = [&p] {
+        p.fail(QStringLiteral("Die Wurzeln eines Polynoms lassen sich nicht genau genug bestimmen; "
+                              "geben Sie es in Produktform ein."));
+    };
     FieldForm f;
     f.k = v.k;
     f.n = v.n;
@@ -586,16 +613,23 @@ FieldForm factor_field(const Value& v, const Parser& p)
     for (const auto& [c, e] : v.factors) {
         const std::optional<Factored> factored = factor_polynomial(c);
         if (!factored)
-            p.fail(QStringLiteral("Das Polynom hat konjugiert komplexe Wurzeln. Unterstützt werden nur reelle "
-                                  "Pol- und Nullstellen."));
+            unresolved();
         for (const auto& [root, m] : factored->roots) {
             if (!std::isfinite(root) || root == 0)
-                p.fail(QStringLiteral("Die Wurzeln eines Polynoms lassen sich nicht genau genug bestimmen; "
-                                      "geben Sie es in Produktform ein."));
+                unresolved();
             f.roots.push_back({root, m * e});
+        }
+        for (const FieldForm::Pair& pair : factored->pairs) {
+            if (!std::isfinite(pair.w0) || !std::isfinite(pair.D))
+                unresolved();
+            if (std::fabs(pair.D) < 1E-6L)
+                p.fail(QStringLiteral("Das Polynom hat ein Wurzelpaar auf der imaginären Achse ( Dämpfung  D = 0 ): "
+                                      "die Resonanzüberhöhung wäre unendlich."));
+            f.pairs.push_back({pair.w0, pair.D, pair.order * e});
         }
     }
     merge_roots(f.roots);
+    merge_pairs(f.pairs);
     return f;
 }
 
@@ -638,6 +672,13 @@ Parsed parse(const QString& numerator, const QString& denominator)
     for (const auto& [root, m] : fd.roots)
         roots.push_back({root, -m});
     merge_roots(roots);
+    std::vector<FieldForm::Pair> pairs = fn.pairs;
+    for (const auto& q : fd.pairs)
+        pairs.push_back({q.w0, q.D, -q.order});
+    merge_pairs(pairs);
+    // A pair is one corner at w0; it stands in the range check as a root.
+    for (const auto& q : pairs)
+        roots.push_back({q.w0, 0});
     for (const auto& [root, multiplicity] : roots) {
         const long double w = std::fabs(root);
         if (!(w >= lowest_corner * (1 - same_root) && w <= highest_corner * (1 + same_root))) {
@@ -647,8 +688,11 @@ Parsed parse(const QString& numerator, const QString& denominator)
                               .arg(number(w));
             return out;
         }
-        result.corners.push_back({w, std::abs(multiplicity), multiplicity > 0, root > 0});
+        if (multiplicity != 0)
+            result.corners.push_back({w, std::abs(multiplicity), multiplicity > 0, root > 0});
     }
+    for (const auto& q : pairs)
+        result.corners.push_back({q.w0, std::abs(q.order), q.order > 0, q.D < 0, std::fabs(q.D)});
     std::stable_sort(result.corners.begin(), result.corners.end(), [](const Corner& a, const Corner& b) {
         if (a.w != b.w)
             return a.w < b.w;
@@ -683,13 +727,23 @@ long double base_phase(const TransferFunction& g)
 
 int magnitude_step(const Corner& c)
 {
-    return (c.zero ? 20 : -20) * c.order;
+    return (c.zero ? 20 : -20) * c.order * (c.pair() ? 2 : 1);
+}
+
+long double ramp_start(const Corner& c)
+{
+    return c.pair() ? c.w * std::pow(10.0L, -c.damping) : c.w / 10;
+}
+
+long double ramp_end(const Corner& c)
+{
+    return c.pair() ? c.w * std::pow(10.0L, c.damping) : c.w * 10;
 }
 
 int phase_step(const Corner& c)
 {
     // A root in the right half plane turns the angle the other way.
-    return (c.zero != c.right_half ? 90 : -90) * c.order;
+    return (c.zero != c.right_half ? 90 : -90) * c.order * (c.pair() ? 2 : 1);
 }
 
 namespace {
@@ -722,10 +776,11 @@ Polygon polygon(F value, std::vector<long double> breaks, long double fmin, long
     return p;
 }
 
-long double ramp(long double w, long double corner)
+long double ramp(long double w, const Corner& c)
 {
-    // 0 one decade below the corner, 1 one decade above, linear in lg w.
-    return std::clamp((lg(w / corner) + 1) / 2, 0.0L, 1.0L);
+    // 0 at the ramp's start, 1 at its end, linear in lg w.
+    const long double half = c.pair() ? c.damping : 1;
+    return std::clamp((lg(w / c.w) + half) / (2 * half), 0.0L, 1.0L);
 }
 
 } // namespace
@@ -749,14 +804,14 @@ Polygon total_phase(const TransferFunction& g, long double fmin, long double fma
 {
     std::vector<long double> breaks;
     for (const Corner& c : g.corners) {
-        breaks.push_back(c.w / 10);
-        breaks.push_back(c.w * 10);
+        breaks.push_back(ramp_start(c));
+        breaks.push_back(ramp_end(c));
     }
     return polygon(
         [&g](long double w) {
             long double phi = base_phase(g);
             for (const Corner& c : g.corners)
-                phi += phase_step(c) * ramp(w, c.w);
+                phi += phase_step(c) * ramp(w, c);
             return phi;
         },
         breaks, fmin, fmax);
@@ -776,7 +831,8 @@ Polygon corner_magnitude(const Corner& c, long double fmin, long double fmax)
 
 Polygon corner_phase(const Corner& c, long double fmin, long double fmax)
 {
-    return polygon([&c](long double w) { return phase_step(c) * ramp(w, c.w); }, {c.w / 10, c.w * 10}, fmin, fmax);
+    return polygon([&c](long double w) { return phase_step(c) * ramp(w, c); }, {ramp_start(c), ramp_end(c)}, fmin,
+                   fmax);
 }
 
 long double value_at(const Polygon& p, long double freq)
@@ -787,11 +843,24 @@ long double value_at(const Polygon& p, long double freq)
     return p.back().value;
 }
 
+namespace {
+
+// One factor at s = jw: 1 ± jw / w, or 1 - (w / w0)² ± j 2·D·w / w0.
+std::complex<long double> factor_at(const Corner& c, long double w)
+{
+    const long double x = w / c.w;
+    const long double sign = c.right_half ? -1 : 1;
+    return c.pair() ? std::complex<long double>(1 - x * x, sign * 2 * c.damping * x)
+                    : std::complex<long double>(1, sign * x);
+}
+
+} // namespace
+
 long double exact_db(const TransferFunction& g, long double w)
 {
     long double db = 20 * lg(std::fabs(g.K)) + 20.0L * g.s_order * lg(w);
     for (const Corner& c : g.corners)
-        db += (c.zero ? 10.0L : -10.0L) * c.order * lg(1 + (w / c.w) * (w / c.w));
+        db += (c.zero ? 10.0L : -10.0L) * c.order * lg(std::norm(factor_at(c, w)));
     return db;
 }
 
@@ -799,7 +868,7 @@ long double exact_phase(const TransferFunction& g, long double w)
 {
     long double phi = base_phase(g);
     for (const Corner& c : g.corners)
-        phi += phase_step(c) / 90.0L * std::atan(w / c.w) * 180 / std::numbers::pi_v<long double>;
+        phi += (c.zero ? 1.0L : -1.0L) * c.order * std::arg(factor_at(c, w)) * 180 / std::numbers::pi_v<long double>;
     return phi;
 }
 
@@ -911,6 +980,8 @@ Ranges choose_ranges(const TransferFunction& g)
         for (const Corner& c : g.corners) {
             take(0);
             take(magnitude_step(c));
+            if (c.pair()) // the exact level at w0, marked on the partial curve
+                take(exact_db({1, 0, {c}}, c.w));
         }
         return top <= 140 && bottom >= -140;
     };
@@ -1023,8 +1094,11 @@ QString superscript(int order)
 
 QString factor_text(const Corner& c)
 {
-    return QStringLiteral("( 1 ") + (c.right_half ? QStringLiteral("- ") : QStringLiteral("+ ")) +
-           QStringLiteral("s / ") + number(c.w) + QStringLiteral(" )") + superscript(c.order);
+    const QString sign = c.right_half ? QStringLiteral("- ") : QStringLiteral("+ ");
+    if (c.pair())
+        return QStringLiteral("( 1 ") + sign + QStringLiteral("2·") + number(c.damping) + QStringLiteral("·s / ") +
+               number(c.w) + QStringLiteral(" + ( s / ") + number(c.w) + QStringLiteral(" )² )") + superscript(c.order);
+    return QStringLiteral("( 1 ") + sign + QStringLiteral("s / ") + number(c.w) + QStringLiteral(" )") + superscript(c.order);
 }
 
 QString product_form(const TransferFunction& g)

@@ -10,12 +10,16 @@
 namespace tf {
 
 // A real zero or pole away from the origin, written ( 1 + s / w ) for a
-// root at -w and ( 1 - s / w ) for a root at +w.
+// root at -w and ( 1 - s / w ) for a root at +w; or a pair of complex
+// roots, written ( 1 + 2·D·s / w + ( s / w )² ) with the damping
+// 0 < D < 1 ( 1 - 2·D·s / w ... in the right half plane ).
 struct Corner {
     long double w = 0;  // corner frequency, the root's distance from the origin
     int order = 1;      // multiplicity
     bool zero = true;   // numerator (zero) or denominator (pole)
-    bool right_half = false; // root on the positive real axis
+    bool right_half = false; // root on the positive real axis, pair right of the imaginary axis
+    long double damping = 0; // > 0: a complex pair with this damping D
+    bool pair() const { return damping > 0; }
 };
 
 // G(s) = K · s^s_order · product of the corner factors (poles dividing).
@@ -32,6 +36,13 @@ struct FieldForm {
     long double k = 1;
     int n = 0;
     std::vector<std::pair<long double, int>> roots; // rising root
+    // Complex pairs: w0, signed damping (negative: right half plane), multiplicity.
+    struct Pair {
+        long double w0;
+        long double D;
+        int order;
+    };
+    std::vector<Pair> pairs;
     bool sum = false; // the field holds a sum that has to be factored
 };
 
@@ -57,11 +68,13 @@ constexpr int deepest_nesting = 20;
 Parsed parse(const QString& numerator, const QString& denominator);
 
 // A real polynomial c[0] + c[1] s + ... factored as K · s^n · product of
-// ( 1 - s / root )^multiplicity. Empty when it has complex roots.
+// ( 1 - s / root )^multiplicity and of ( 1 + 2·D·s / w0 + ( s / w0 )² )^m
+// for its complex pairs. Empty when its roots cannot be found.
 struct Factored {
     long double K = 0;
     int n = 0;
     std::vector<std::pair<long double, int>> roots; // (root, multiplicity), rising root
+    std::vector<FieldForm::Pair> pairs;              // D = 0: a pair on the imaginary axis
 };
 std::optional<Factored> factor_polynomial(std::vector<long double> c);
 
@@ -79,6 +92,10 @@ long double base_phase(const TransferFunction& g);
 // angle step from 0° (reached one decade above the corner).
 int magnitude_step(const Corner& c);
 int phase_step(const Corner& c);
+// The angle of a corner turns between these frequencies: a decade on either
+// side of a real corner, D decades on either side of a pair's w0.
+long double ramp_start(const Corner& c);
+long double ramp_end(const Corner& c);
 
 // Asymptotes over fmin ... fmax, with a vertex wherever the slope changes.
 Polygon total_magnitude(const TransferFunction& g, long double fmin, long double fmax);

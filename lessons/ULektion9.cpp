@@ -33,6 +33,7 @@ const QStringList forms = {
     QStringLiteral("o  Allpass-Faktor:   ( 1 - s / 200 ) ;   Potenzen von s:   s^2   oder   s²"),
     QStringLiteral("o  Summenform:   100 s^2 + 101 s + 1   über   s^2 + 20 s"),
     QStringLiteral("     ( das Programm zerlegt sie in Faktoren )"),
+    QStringLiteral("o  Konjugiert komplexes Paar:   ( 1 + 2·0.1·s/10 + (s/10)^2 )   oder in einer Summe:   s^2 + 2 s + 100"),
     QStringLiteral("o  Malzeichen  ·  oder  *  ( es darf fehlen: 100 s )"),
     QStringLiteral("o  Dezimalpunkt oder -komma ;   1E-3  für  0.001"),
     QString(),
@@ -42,10 +43,10 @@ const QStringList forms = {
 const QStringList limits = {
     QString(),
     QStringLiteral("Unterstützt werden reelle Pol- und Nullstellen ( auch im Ursprung und in der rechten s-Halbebene ) "
-                   "mit Eckkreisfrequenzen von 1E-5 bis 1E11, positive oder negative Konstanten und Zähler und Nenner "
-                   "bis zum 10. Grad."),
+                   "und konjugiert komplexe Paare mit Eck- oder Kennkreisfrequenzen von 1E-5 bis 1E11, positive oder "
+                   "negative Konstanten und Zähler und Nenner bis zum 10. Grad."),
     QString(),
-    QStringLiteral("Nicht unterstützt werden konjugiert komplexe Pol- oder Nullstellen und Funktionen, deren "
+    QStringLiteral("Nicht unterstützt werden Paare auf der imaginären Achse ( Dämpfung  D = 0 ) und Funktionen, deren "
                    "Polygonzüge mehr als 10 Eckpunkte hätten oder nicht ins Diagramm passen."),
     QString(),
     QStringLiteral("Ein Beispiel:   Zähler   100 · ( 1 + s / 10 ) ,   Nenner   s · ( 1 + s )^2 · ( 1 + s / 1000 )"),

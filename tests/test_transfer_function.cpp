@@ -194,6 +194,12 @@ private slots:
         QTest::newRow("fourfold sum") << "1 + 4s + 6s^2 + 4s^3 + s^4" << "s^3 (1 + s/100)"
                                       << "G(s) = 1 · ( 1 + s / 1 )^4 / [ s³ · ( 1 + s / 100 ) ]";
         QTest::newRow("lag, level on the edge") << "(1 + s/100)" << "(1 + s/1)" << "G(s) = 1 · ( 1 + s / 100 ) / ( 1 + s / 1 )";
+        QTest::newRow("pair with a real root in a sum") << "s^3 + 3 s^2 + 102 s + 100" << "s^2 (1 + s/1000)"
+                                                        << "G(s) = 100 · ( 1 + s / 1 ) · ( 1 + 2·0.1·s / 10 + ( s / 10 )² ) / [ s² · ( 1 + s / 1000 ) ]";
+        QTest::newRow("double pair in a sum") << "1" << "s^4 + 4 s^3 + 204 s^2 + 400 s + 10000"
+                                              << "G(s) = 1E-4 / ( 1 + 2·0.1·s / 10 + ( s / 10 )² )²";
+        QTest::newRow("pair in the right half plane") << "(1 - 0.02 s + 0.01 s²)" << "(1 + s/1000)"
+                                                      << "G(s) = 1 · ( 1 - 2·0.1·s / 10 + ( s / 10 )² ) / ( 1 + s / 1000 )";
         QTest::newRow("decimal commas") << "2 (1 + s*0,02)" << "(1 + 0,4 s)" << "G(s) = 2 · ( 1 + s / 50 ) / ( 1 + s / 2.5 )";
     }
 
@@ -213,10 +219,10 @@ private slots:
         QTest::addColumn<QString>("denominator");
         QTest::addColumn<QString>("message");
         QTest::newRow("empty") << "" << "s" << "Zähler: Das Feld ist leer.";
-        QTest::newRow("complex pair")
-            << "1" << "s^2 + s + 1"
-            << "Nenner: Das Polynom hat konjugiert komplexe Wurzeln. Unterstützt werden nur reelle Pol- und "
-               "Nullstellen.";
+        QTest::newRow("undamped pair")
+            << "1" << "s^2 + 1"
+            << "Nenner: Das Polynom hat ein Wurzelpaar auf der imaginären Achse ( Dämpfung  D = 0 ): die "
+               "Resonanzüberhöhung wäre unendlich.";
         QTest::newRow("zero denominator") << "1" << "s - s" << "Der Nenner ist null: durch null kann nicht geteilt werden.";
         QTest::newRow("zero numerator") << "0" << "s" << "Der Zähler ist null: G(s) = 0 hat kein Bode-Diagramm.";
         QTest::newRow("word") << "K · (1 + s)" << "s" << "Zähler: »K« ist weder eine Zahl noch die Variable  s .";
@@ -372,6 +378,68 @@ private slots:
             const long double turn = (tf::exact_phase(*p.g, w) - std::arg(g) * 180 / std::numbers::pi_v<long double>) / 360;
             QVERIFY(std::fabs(turn - std::round(turn)) < 1E-9L);
         }
+    }
+
+    // Complex pairs in both fields and both typed forms: w0 and D, the
+    // exact curves against the typed polynomial, the resonance peak, and
+    // the asymptotes with the damping's phase ramp.
+    void pairs_data()
+    {
+        QTest::addColumn<double>("D");
+        QTest::addColumn<bool>("zero");
+        QTest::addColumn<bool>("sum");
+        for (double D : {0.05, 0.1, 0.3, 0.5, 0.707, 0.9})
+            for (bool zero : {false, true})
+                for (bool sum : {false, true})
+                    QTest::addRow("D = %g, %s, %s", D, zero ? "numerator" : "denominator", sum ? "sum" : "product")
+                        << D << zero << sum;
+    }
+
+    void pairs()
+    {
+        QFETCH(double, D);
+        QFETCH(bool, zero);
+        QFETCH(bool, sum);
+        const long double w0 = sum ? 3 : 10;
+        // s² + 2·D·w0 s + w0², or ( 1 + 2·D·s / w0 + ( s / w0 )² ).
+        const QList<long double> c = sum ? QList<long double>{w0 * w0, 2 * D * w0, 1}
+                                         : QList<long double>{1, 2 * D / w0, 1 / (w0 * w0)};
+        const QString typed = sum ? QStringLiteral("s^2 + %1 s + %2").arg(double(2 * D * w0), 0, 'g', 17).arg(double(w0 * w0))
+                                  : QStringLiteral("(1 + 2·%1·s/%2 + (s/%2)^2)").arg(D, 0, 'g', 17).arg(double(w0));
+        const tf::Parsed p = tf::parse(zero ? typed : QStringLiteral("1"), zero ? QStringLiteral("1") : typed);
+        QVERIFY2(p.g, qPrintable(p.message));
+        QCOMPARE(p.g->corners.size(), size_t(1));
+        const tf::Corner& pair = p.g->corners.front();
+        QVERIFY(pair.pair() && pair.zero == zero && !pair.right_half);
+        QVERIFY(std::fabs(pair.w / w0 - 1) < 1E-9L && std::fabs(pair.damping - D) < 1E-9L);
+        const long double sign = zero ? 1 : -1;
+        for (int i = 0; i < 50; ++i) {
+            const long double w = w0 * std::pow(10.0L, (i - 25) / 10.0L);
+            std::complex<long double> v = c[0] + c[1] * std::complex<long double>(0, w) - c[2] * w * w;
+            if (!zero)
+                v = 1.0L / v;
+            QVERIFY(std::fabs(tf::exact_db(*p.g, w) - 20 * std::log10(std::abs(v))) < 1E-6L);
+            const long double turn = (tf::exact_phase(*p.g, w) - std::arg(v) * 180 / std::numbers::pi_v<long double>) / 360;
+            QVERIFY(std::fabs(turn - std::round(turn)) * 360 < 1E-6L);
+        }
+        if (D < std::sqrt(0.5)) {
+            const long double at = w0 * std::sqrt(1 - 2 * D * D);
+            const long double peak = sign * 20 * std::log10(2 * D * std::sqrt(1 - D * D));
+            const long double K = 20 * std::log10(std::fabs(p.g->K));
+            QVERIFY(std::fabs(tf::exact_db(*p.g, at) - K - peak) < 1E-9L);
+            for (long double beside : {at * 0.999L, at * 1.001L})
+                QVERIFY(sign * (tf::exact_db(*p.g, beside) - K - peak) > 0);
+        }
+        const tf::Ranges r = tf::choose_ranges(*p.g);
+        const tf::Polygon m = tf::corner_magnitude(pair, r.fmin, r.fmax);
+        QCOMPARE(m.size(), size_t(3));
+        QVERIFY(m[0].value == 0 && m[1].value == 0);
+        QVERIFY(std::fabs(m[1].freq / w0 - 1) < 1E-9L && std::fabs(m[2].value - sign * 40 * std::log10(r.fmax / m[1].freq)) < 1E-9L);
+        const tf::Polygon phi = tf::corner_phase(pair, r.fmin, r.fmax);
+        QCOMPARE(phi.size(), size_t(4));
+        QVERIFY(std::fabs(phi[1].freq / (w0 * std::pow(10.0L, -D)) - 1) < 1E-9L && phi[1].value == 0);
+        QVERIFY(std::fabs(phi[2].freq / (w0 * std::pow(10.0L, D)) - 1) < 1E-9L);
+        QVERIFY(std::fabs(phi[2].value - sign * 180) < 1E-9L && std::fabs(phi[3].value - sign * 180) < 1E-9L);
     }
 
     // The test function of the page: ranges with a decade beyond the outer
