@@ -7,6 +7,7 @@ RUN_PKGS  := cmake make ninja-build g++ pkg-config qt6-base-dev libgl-dev libfon
 TEST_PKGS := $(RUN_PKGS) desktop-file-utils appstream poppler-utils
 DEB_PKGS  := $(RUN_PKGS) dpkg-dev file
 FUZZ_PKGS := $(RUN_PKGS) clang libfuzzer-14-dev
+SANITIZE_PKGS := $(TEST_PKGS) clang
 
 # `make install PREFIX=/usr DESTDIR=/tmp/stage` installs below /tmp/stage/usr.
 PREFIX ?= /usr/local
@@ -28,7 +29,7 @@ ASAN_ENV  := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 180
 
-.PHONY: run test sanitize fuzz bench build install deb deps deps-test deps-deb deps-fuzz clean
+.PHONY: run test sanitize fuzz bench build install deb deps deps-test deps-deb deps-fuzz deps-sanitize clean
 
 run: deps
 	$(MAKE) --no-print-directory build TARGET=falkorin
@@ -38,7 +39,7 @@ test: deps-test
 	$(MAKE) --no-print-directory build TARGET=falkorin_tests
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-sanitize: deps-test deps-fuzz
+sanitize: deps-sanitize
 	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" >/dev/null
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target falkorin_tests
@@ -92,6 +93,9 @@ deps-deb:
 
 deps-fuzz:
 	@./tools/install-deps.sh $(FUZZ_PKGS)
+
+deps-sanitize:
+	@./tools/install-deps.sh $(SANITIZE_PKGS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(UBSAN_BUILD) $(FUZZ_BUILD)

@@ -1,7 +1,8 @@
 // The subtasks and interim results of the student's own example, made from
-// the factored function: the constant with the I/D part, the magnitude of
-// each corner factor, the total magnitude, the angle of the I/D part and of
-// each corner factor, the total angle, and the exact curves.
+// the factored function: the product form (the factoring of what was
+// typed), the constant with the I/D part, the magnitude of each corner
+// factor or complex pair, the total magnitude, the angle of the I/D part
+// and of each factor, the total angle, and the exact curves.
 #include "construction/own_example.h"
 
 #include "app/state.h"
