@@ -512,6 +512,12 @@ private:
         if (!polynomial(a) || !polynomial(b))
             fail(QStringLiteral("Innerhalb einer Summe darf nur durch Zahlen geteilt werden; "
                                 "schreiben Sie Brüche mit  s  als Zähler und Nenner."));
+        if (a.n == 0 && b.n == 0 && a.factors.empty() && b.factors.empty()) { // two numbers
+            Value v{a.k + b.k, 0, {}, a.sum || b.sum};
+            if (!std::isfinite(v.k))
+                fail(QStringLiteral("Die Koeffizienten der Summe werden zu groß."));
+            return v;
+        }
         Coefficients ca = expand(a), cb = expand(b);
         if (ca.size() < cb.size())
             ca.resize(cb.size(), 0);
