@@ -3,7 +3,8 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-RUN_PKGS  := cmake make ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2
+RUN_PKGS  := cmake make ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 \
+             qt6-translations-l10n
 TEST_PKGS := $(RUN_PKGS) desktop-file-utils appstream poppler-utils
 DEB_PKGS  := $(RUN_PKGS) dpkg-dev file
 FUZZ_PKGS := $(RUN_PKGS) clang libfuzzer-14-dev
@@ -68,8 +69,12 @@ install: deps
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The Debian package lands in $(BUILD): apt install ./$(BUILD)/falkorin_*.deb
+# Its maintainer is whoever builds it: MAINTAINER="Name <address>", by
+# default from Debian's DEBFULLNAME and DEBEMAIL (see dist/install.cmake).
+MAINTAINER ?=
 deb: deps-deb
 	$(MAKE) --no-print-directory build TARGET=falkorin
+	$(if $(MAINTAINER),cmake -S . -B $(BUILD) -DFALKORIN_MAINTAINER="$(MAINTAINER)" >/dev/null)
 	cd $(BUILD) && cpack -G DEB
 
 # Configures once and builds the named targets (all by default).

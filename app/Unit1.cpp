@@ -1,6 +1,7 @@
 // The main window: start-up, the introductory page and quitting.
 #include "app/Unit1.h"
 
+#include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 #include "platform/scale_host.h"
 #include "platform/system.h"
@@ -14,7 +15,12 @@ TForm1* Form1 = nullptr;
 
 void draw_chart(bool magnitude, bool phase)
 {
+    // A redraw wipes a drawing in progress; the page that redraws says
+    // whether there is anything to draw.
+    drawing_exercise::leave();
     draw_chart(Form1->Canvas, magnitude, phase);
+    Form1->magnitude_shown = magnitude;
+    Form1->phase_shown = phase;
 }
 
 // A rule across the memo, between the blocks of a text.
@@ -30,6 +36,7 @@ TForm1::TForm1()
     build_layout();
     connect_handlers();
     connect_keys();
+    setMouseTracking(true);
     create();
 }
 
@@ -42,22 +49,22 @@ TForm1::~TForm1()
 
 double TForm1::zoom() const
 {
-    return host_ ? host_->scale() : 1.0;
+    return host_->scale();
 }
 
 void TForm1::setZoom(double scale)
 {
-    if (!host_) {
-        if (scale == 1.0)
-            return;
-        host_ = std::make_unique<platform::ScaleHost>(this);
-    }
     host_->setScale(scale);
 }
 
 QWidget* TForm1::shownWindow()
 {
-    return host_ ? host_->window() : this;
+    return host_->window();
+}
+
+QGraphicsView* TForm1::scaledView()
+{
+    return host_->view();
 }
 
 // The keys a student expects: paging, printing and zooming as elsewhere.
@@ -79,6 +86,12 @@ void TForm1::connect_keys()
     key({QKeySequence(Qt::ALT | Qt::Key_Right)}, [this, press] { press(B_rechts); });
     key({QKeySequence(Qt::ALT | Qt::Key_Left)}, [this, press] { press(B_links); });
     key({QKeySequence(Qt::CTRL | Qt::Key_P)}, [this, press] { press(B_druck); });
+    // Alt and a letter of the button's text, each bound once in the window.
+    key({QKeySequence(Qt::ALT | Qt::Key_Z)}, [this, press] { press(B_links); });
+    key({QKeySequence(Qt::ALT | Qt::Key_W)}, [this, press] { press(B_rechts); });
+    key({QKeySequence(Qt::ALT | Qt::Key_B)}, [this, press] { press(B_Ende); });
+    key({QKeySequence(Qt::ALT | Qt::Key_A)}, [this, press] { press(B_auswert); });
+    key({QKeySequence(Qt::ALT | Qt::Key_P)}, [this, press] { press(B_pruef); });
     // Ctrl+= as well: the plus sign needs Shift on many keyboards. One key
     // bound twice would fire neither.
     QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
@@ -86,7 +99,7 @@ void TForm1::connect_keys()
         zoomIn << QKeySequence(Qt::CTRL | Qt::Key_Equal);
     key(zoomIn, [this] { setZoom(platform::nextZoom(zoom(), +1)); });
     key(QKeySequence::keyBindings(QKeySequence::ZoomOut), [this] { setZoom(platform::nextZoom(zoom(), -1)); });
-    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setZoom(start_zoom_); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { host_->resetScale(); });
 }
 
 void TForm1::connect_handlers()
@@ -103,6 +116,7 @@ void TForm1::connect_handlers()
     connect(B_next, &QPushButton::clicked, this, [this] { B_nextClick(); });
     connect(B_ergeb, &QPushButton::clicked, this, [this] { B_ergebClick(); });
     connect(B_druck, &QPushButton::clicked, this, [this] { B_druckClick(); });
+    connect(B_zeichnung, &QPushButton::clicked, this, [this] { B_zeichnungClick(); });
     connect(B_eigen, &QPushButton::clicked, this, [this] { B_eigenClick(); });
     connect(B_uebernehmen, &QPushButton::clicked, this, [this] { B_uebernehmenClick(); });
     connect(B_zufall, &QPushButton::clicked, this, [this] { B_zufallClick(); });
@@ -132,26 +146,14 @@ void TForm1::create()
 {
     platform::seedRandomFromClock();
 
-    const QSize screen = platform::screenSize();
-    if (screen.width() != 1280 || screen.height() != 1024)
-        platform::showMessage(
-            platform::MessageType::Information,
-            QStringLiteral("Die Darstellungen des Programms  FALKORIN\rerfordert eine Display-Auflösung von\r\r"
-                           "  >  1280 pixel * 1024 pixel  <\r\rBei kleineren Auflösungen wird nur ein Ausschnitt\r"
-                           "der Seiten dargestellt und ein sinnvolles Arbeiten\rmit dem Programm ist  N I C H T  möglich."));
-
-    // The window's client area is the 1280 x 1024 layout.
+    // The window's client area is the 1280 x 1024 layout, shown whole in the
+    // free area of the screen, at the size and zoom of the last run where
+    // they still fit.
     resize(1280, 1024);
-    const int top = screen.height() == 1024 ? 0 : (screen.height() - platform::captionHeight - 1024) / 2;
-    const int left = (screen.width() - 1280) / 2;
-    move(left, top);
     setWindowTitle(QStringLiteral("FALKORIN  -  Lernprogramm zum Bode-Diagramm"));
-    // A smaller screen shows the whole layout scaled down rather than a part of it.
-    start_zoom_ = platform::fitScale(screen, platform::availableArea(), size());
-    if (start_zoom_ < 1.0)
-        setZoom(start_zoom_);
-    else
-        show();
+    host_ = std::make_unique<platform::ScaleHost>(this);
+    host_->onClose = [this] { platform::saveWindowSettings(host_->settings()); };
+    host_->start(platform::loadWindowSettings());
 
     chart = ChartSettings{};
     reset_program_state();
@@ -170,6 +172,25 @@ void TForm1::create()
         l_loes[k]->setText(QString());
 
     intro_page();
+
+    // Over the window, once it stands: where the screen cannot hold the
+    // layout 1:1, the scale it is shown at and how to change it; not again
+    // once the student has a size of their own. The scale counts screen
+    // pixels: a display that magnifies everything shows more than 1:1.
+    host_->whenSettled([this] {
+        const double shown = zoom() * shownWindow()->devicePixelRatioF();
+        if (host_->keptStart() || shown >= 1.0 - 1e-9 || host_->fittedScale() >= 1.0 - 1e-9)
+            return;
+        platform::showMessage(
+            platform::MessageType::Information,
+            QStringLiteral("Die Seiten des Programms  FALKORIN  sind für  1280 x 1024  Bildpunkte ausgelegt.\r"
+                           "Auf diesem Bildschirm hat das Fenster in voller Größe keinen Platz;\r"
+                           "es wird deshalb verkleinert auf  %1 %  dargestellt.\r\r"
+                           "Mit  Strg + Plus  und  Strg + Minus  ändern Sie die Größe,\r"
+                           "mit  Strg + 0  passt das Fenster wieder ganz auf den Bildschirm.")
+                .arg(numfmt::integer(numfmt::nearest(shown * 100))),
+            shownWindow());
+    });
 }
 
 static QString introduction()
@@ -210,7 +231,8 @@ static QString introduction()
         QStringLiteral("ERFORDERLICHE AUFLÖSUNG DES BILDSCHIRMS, DRUCKER"),
         QString(),
         QStringLiteral("Die Seiten des Programms sind für eine Bildschirm-Auflösung von  1280 x 1024 Bildpunkte  "
-                       "ausgelegt. Auf einem kleineren Bildschirm wird das ganze Fenster passend verkleinert. Mit "
+                       "ausgelegt. Auf einem kleineren Bildschirm wird das ganze Fenster passend verkleinert; mit der "
+                       "Maus ziehen Sie es auf jede Größe, und Größe und Zoom bleiben für den nächsten Start erhalten. Mit "
                        "Strg + Plus, Strg + Minus und Strg + 0 stellen Sie die Größe jederzeit selbst ein; Alt + "
                        "Pfeil rechts und Alt + Pfeil links blättern die Seiten um."),
         QStringLiteral("Ab der Lektion 5 zeichnen Sie selbst Bode-Diagramme. Ist ein Drucker für das Format DIN A4 "
@@ -248,9 +270,7 @@ void TForm1::intro_page()
 
 void TForm1::B_EndeClick()
 {
-    close();
-    if (host_)
-        host_->window()->close();
+    host_->window()->close();
 }
 
 void TForm1::paintEvent(QPaintEvent*)
@@ -279,13 +299,43 @@ void TForm1::mousePressEvent(QMouseEvent* e)
     }
     // Only a button alone counts: no modifier key and no other button held.
     const bool alone = e->modifiers() == Qt::NoModifier && e->buttons() == e->button();
-    // The click is taken at the centre of the screen pixel under the mouse.
-    // In the scaled view, positions arrive in layout units from whole pixels
-    // of the view. On the display itself the local position is rounded to
-    // whole layout pixels, so at a device pixel ratio above 1 the global
-    // position, which keeps the fraction, tells the device pixel.
-    const double unit = host_ ? host_->scale() : devicePixelRatioF();
-    const QPointF at = host_ ? e->position() : mapFromGlobal(e->globalPosition());
-    const QPoint pos = platform::layoutPixel(at * unit, unit);
+    // The click is taken at the centre of the screen pixel under the mouse,
+    // at any zoom and device pixel ratio.
+    const QPoint pos = host_->layoutPixel(e);
     maus_down(button, alone, pos.x(), pos.y());
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint pos = host_->layoutPixel(e);
+    show_readout(pos.x(), pos.y());
+}
+
+void TForm1::leaveEvent(QEvent*)
+{
+    hide_readout();
+}
+
+void TForm1::hide_readout()
+{
+    readout_->hide();
+}
+
+void TForm1::show_readout(int x, int y)
+{
+    const bool exercise = point_mode || line_mode || constant_mode || P_punkt->isVisible();
+    const bool questions = P_aufgaben->isVisible();
+    const bool magnitude = magnitude_shown && y >= mag_top && y <= mag_bottom;
+    const bool phase = phase_shown && y >= phase_top && y <= phase_bottom;
+    if (((exercise || questions) && !answers_checked) || x < chart_left || x > chart_right || (!magnitude && !phase)) {
+        hide_readout();
+        return;
+    }
+    const QString freq = QStringLiteral("%1 = %2").arg(chart.axis_f ? QStringLiteral("f") : QStringLiteral("w"),
+                                                       numfmt::sci(x_to_freq(x), 2));
+    const QString value = magnitude ? QStringLiteral("Betrag = %1 dB").arg(numfmt::fixed(y_to_db(y), 2))
+                                    : QStringLiteral("Winkel = %1°").arg(numfmt::fixed(y_to_phase(y), 1));
+    readout_->setText(QStringLiteral("Unter dem Mauszeiger:   ") + freq + QStringLiteral("     ") + value);
+    readout_->adjustSize();
+    readout_->show();
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class QGraphicsView;
 namespace platform { class Edit; class ScaleHost; }
 
 // Panel colours.
@@ -83,6 +84,9 @@ public:
     platform::Button* B_next;
     platform::Button* B_ergeb;
     platform::Button* B_druck;
+    // Rating the step's polygon drawn on screen, and its statistics line.
+    platform::Button* B_zeichnung;
+    platform::Panel* P_zeichn_statistik;
 
     platform::Memo* M_teilaufg;
     platform::Memo* M_teilloes;
@@ -105,12 +109,14 @@ public:
     void intro_page();
     void B_EndeClick();
 
-    // The scale the layout is shown at (1 where the screen holds it, else
-    // fitted at start-up; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it) and
-    // the window that shows it: this one until it is first scaled.
+    // The scale the layout is shown at (fitted to the free screen area at
+    // start-up, at most 1:1, or as kept from the last run; resizing the
+    // window, Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it), the window that
+    // shows it and the scaled view while the layout is not shown 1:1.
     double zoom() const;
     void setZoom(double scale);
     QWidget* shownWindow();
+    QGraphicsView* scaledView();
 
     // Page state and navigation.
     void show_page(int lesson, int page);
@@ -136,6 +142,10 @@ public:
     // How much of a wrong entry a message quotes, so that the box always
     // fits the screen.
     static constexpr int max_quoted_length = 40;
+    // Ends every message about a wrong entry: the ways on from there.
+    inline static const QString entry_hint =
+        QStringLiteral("\r\rBitte korrigieren Sie die Eingabe oder leeren Sie das Feld.\r"
+                       "Mit  Esc  verlassen Sie die Aufgabe und kehren zur Startseite zurück.");
     void E_Exit(platform::Edit* field);
     bool E_KeyPress(platform::Edit* field, int key);
     void E_freq_click();
@@ -154,6 +164,19 @@ public:
     void B_nextClick();
     void B_ergebClick();
     void B_druckClick();
+    void B_zeichnungClick();
+
+    // The values under the mouse in a line under the chart, where they give
+    // nothing away: everywhere but on exercise and question pages, and there
+    // once the answers are checked (answers_checked, cleared by every page
+    // and every new task).
+    bool answers_checked = false;
+    // The diagrams the page has drawn (pages without one show pictures there).
+    bool magnitude_shown = false;
+    bool phase_shown = false;
+    void show_readout(int x, int y);
+    void hide_readout();
+    platform::Label* readout() const { return readout_; }
 
     // The own example: opening page 09_01 and accepting the typed function.
     void B_eigenClick();
@@ -163,14 +186,17 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     void build_layout();
+    void describe_controls();
     void connect_handlers();
     void connect_keys();
     QImage image_;
     std::unique_ptr<platform::ScaleHost> host_;
-    double start_zoom_ = 1;
+    platform::Label* readout_ = nullptr;
 };
 
 // The first step of every page: which page it is; the mouse exercises are

@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 #include "construction/Uallgemein.h"
+#include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 #include "platform/system.h"
 
@@ -330,6 +331,7 @@ void TForm1::maus_down(MouseButton button, bool shift_empty, int x, int y)
         line_mouse(left, right, x, y);
     if (constant_mode)
         constant_mouse(left, right, x, y);
+    drawing_exercise::mouse(left, right, x, y);
 }
 
 static void check_point()
@@ -418,6 +420,7 @@ static void check_constant()
 void TForm1::B_pruefClick()
 {
     B_pruef->hide();
+    answers_checked = true;
     if (point_mode)
         check_point();
     if (line_mode)
@@ -439,6 +442,8 @@ static void start_new_task(void (*make_task)())
 
 void TForm1::B_neuClick()
 {
+    answers_checked = false;
+    hide_readout();
     if (point_mode)
         start_new_task(new_point);
     if (line_mode)

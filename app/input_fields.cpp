@@ -5,6 +5,8 @@
 #include "platform/numfmt.h"
 #include "platform/system.h"
 
+#include <QApplication>
+
 #include <array>
 #include <cmath>
 #include <optional>
@@ -25,6 +27,10 @@ public:
     CheckGuard& operator=(const CheckGuard&) = delete;
 };
 
+// Set while a click into a field passes the focus through B_Ende and back:
+// that is no way out of the task.
+bool reentering = false;
+
 enum class Reading { Number, Nothing, Rejected, LeftExercise };
 
 // The entry as a message quotes it: at most max_quoted_length characters,
@@ -44,7 +50,8 @@ QString quoted(const QString& text)
 // `rest` follows the quoted entry in the message.
 void report(platform::Edit* field, const QString& text, const QString& rest)
 {
-    platform::showMessage(platform::MessageType::Error, QStringLiteral("Ihre Eingabe   ") + quoted(text) + rest);
+    platform::showMessage(platform::MessageType::Error,
+                          QStringLiteral("Ihre Eingabe   ") + quoted(text) + rest + TForm1::entry_hint);
     // The closed box hands the keyboard back to the window, also where no
     // window manager does it.
     Form1->activateWindow();
@@ -169,9 +176,26 @@ void reenter(platform::Edit* field)
     // that was left took it back.
     if (!field->hasFocus())
         return;
+    reentering = true;
     Form1->B_Ende->setFocus(Qt::OtherFocusReason);
+    reentering = false;
     field->setFocus(Qt::TabFocusReason);
     field->selectAll();
+}
+
+// Controls that leave the task: the page buttons, the lesson choice,
+// "Beenden", a new task and the own example.
+bool leaves_task(const QWidget* w)
+{
+    const TForm1* f = Form1;
+    if (!w)
+        return false;
+    for (const QWidget* c : {static_cast<QWidget*>(f->B_links), static_cast<QWidget*>(f->B_rechts),
+                             static_cast<QWidget*>(f->B_Ende), static_cast<QWidget*>(f->B_neu),
+                             static_cast<QWidget*>(f->B_eigen)})
+        if (w == c)
+            return true;
+    return f->RG_Wahl->isAncestorOf(w);
 }
 
 } // namespace
@@ -182,6 +206,18 @@ void TForm1::E_Exit(platform::Edit* field)
     // disables holds nothing to check.
     if (!field->isVisible() || !field->isEnabled())
         return;
+    // On the way out of the task an entry not yet accepted is dropped, so
+    // that no message holds the student back; the task that follows sets
+    // the fields anew.
+    const Qt::FocusReason how = field->exitReason();
+    // Where the window is scaled, the control that takes the focus is known
+    // only to the window itself.
+    const QWidget* next = QApplication::focusWidget() ? QApplication::focusWidget() : focusWidget();
+    if (!reentering && !checking && (how == Qt::MouseFocusReason || how == Qt::ShortcutFocusReason) &&
+        leaves_task(next)) {
+        field->discardEntry();
+        return;
+    }
     if (field == E_freq)
         check_freq_field(field);
     else

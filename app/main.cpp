@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 #include "platform/fontset.h"
+#include "platform/system.h"
 
 #include <QApplication>
 
@@ -7,8 +8,12 @@ int main(int argc, char** argv)
 {
     platform::useProgramFontSet();
     QApplication app(argc, argv);
-    // Lets Wayland desktops match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.falkorin.Falkorin"));
+    // Per-user files (the window size) live in ~/.config/falkorin/.
+    QCoreApplication::setApplicationName(QStringLiteral("falkorin"));
+    // Lets Wayland desktops match the window to its menu entry and icon
+    // (the desktop id is a build setting, see dist/install.cmake).
+    QGuiApplication::setDesktopFileName(QStringLiteral(FALKORIN_APP_ID));
+    platform::useGermanToolkitTexts();
     TForm1 form;
     return app.exec();
 }

@@ -35,6 +35,11 @@ void set_page_state(const QString& lesson, const QString& section, const QString
     page_id = id;
     page_example = example;
     point_mode = line_mode = constant_mode = false;
+    if (Form1) {
+        Form1->answers_checked = false;
+        Form1->magnitude_shown = Form1->phase_shown = false;
+        Form1->hide_readout();
+    }
 }
 
 // The construction panel and its memos belong to the page that showed them,

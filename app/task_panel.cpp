@@ -86,6 +86,7 @@ void setup_question_page(const QuestionPage& page)
 
 void TForm1::B_auswertClick()
 {
+    answers_checked = true;
     const int L = lesson_no;
     for (int k = 1; k <= 5; ++k) {
         const int i = CB_A[k]->currentIndex();

@@ -1,5 +1,6 @@
 #include "construction/result_text.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <utility>
 
@@ -50,6 +51,33 @@ ResultDrawing phase(const QColor& color, int width, int shift, std::vector<Verte
 ResultDrawing mark(const QColor& color, int width, long double freq, long double db)
 {
     return {ResultDrawing::Mark, color, width, 0, {{freq, db}}};
+}
+
+QString unbroken(const QString& formula)
+{
+    QString s = formula;
+    // Line breaking parts a sign from a following blank, even a
+    // non-breaking one; a word joiner (which the memo's text leaves out
+    // again) holds them together.
+    static const QRegularExpression sign(QStringLiteral("([+-]) "));
+    s.replace(sign, QStringLiteral("\\1\u2060 "));
+    s.replace(QLatin1Char(' '), QChar(0x00A0));
+    return s;
+}
+
+QString units_kept(const QString& text)
+{
+    static const QRegularExpression unit(
+        QStringLiteral("(?:[+-] )?\\d[\\d.]*(?:E[+-]?\\d+)?(?: ?(?:°|dB))?(?: / (?:Dekade|sec))|"
+                       "(?:[+-] )\\d[\\d.]*(?:E[+-]?\\d+)?(?: ?(?:°|dB))?|dB / Dekade"));
+    QString out;
+    qsizetype done = 0;
+    for (auto it = unit.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += text.mid(done, m.capturedStart() - done) + unbroken(m.captured());
+        done = m.capturedEnd();
+    }
+    return out + text.mid(done);
 }
 
 QString lines(std::initializer_list<QString> parts)

@@ -65,7 +65,7 @@ void page_09_01()
     draw_chart(true, true);
     f->P_aufgaben->hide();
     f->P_punkt->hide();
-    f->M_text->setHeight(text_height);
+    f->M_text->setHeight(text_height, true);
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
     f->M_text->setText(memo_text(entry));
     f->M_text->show();
@@ -93,8 +93,10 @@ void TForm1::B_uebernehmenClick()
     clear_phase_polygon();
     const QString problem = QStringLiteral("Konstruieren Sie das Bode-Diagramm zur Übertragungs-Funktion") + crlf +
                             crlf + own_example::description() + crlf;
+    // The short memo above the entry panel holds the problem alone; the
+    // guidance of the lessons' examples would not fit in a legible size.
     show_construction_page({r.fmin, r.fmax, r.bmin, r.bmax, r.pmin, r.pmax, false, false}, problem, text_height,
-                           title, date);
+                           title, date, false);
     P_eigen->show();
 }
 

@@ -105,7 +105,7 @@ QString construction_guidance()
 }
 
 void show_construction_page(const ChartSettings& range, const QString& problem, int text_height,
-                            const QString& title, const QString& date)
+                            const QString& title, const QString& date, bool with_guidance)
 {
     TForm1* f = Form1;
     f->set_buttons(0, 0, -1, -1, -1, 1, 0, 1);
@@ -119,10 +119,10 @@ void show_construction_page(const ChartSettings& range, const QString& problem, 
     f->M_text->show();
     // The page text ends above the subtask memo, which would hide its last
     // line and the foot of its scroll bar.
-    f->M_text->setHeight(std::min(text_height, f->M_teilaufg->y() - f->M_text->y()));
+    f->M_text->setHeight(std::min(text_height, f->M_teilaufg->y() - f->M_text->y()), true);
     f->M_text->clear();
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    f->M_text->setText(problem + construction_guidance());
+    f->M_text->setText(with_guidance ? problem + construction_guidance() : problem);
     start_construction();
     f->draw_page_frame(title, date);
 }

@@ -5,6 +5,7 @@
 #include "app/task_panel.h"
 #include "chart/chart.h"
 #include "construction/Uallgemein.h"
+#include "construction/result_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,9 @@ extern const QString memo_rule;
 
 // Memo lines joined by CR LF.
 QString memo_text(const QStringList& lines);
+
+// Formulas and units that a memo must not break (see result_text).
+using result_text::unbroken;
 
 // The right half of a text page: the text memo alone, `height` pixels high.
 void show_text_memo(int height);
@@ -59,10 +63,10 @@ void show_example_task_page(const ChartSettings& range, bool phase, QuestionPage
 QString construction_guidance();
 
 // Everything of a construction page up to its given curves: buttons, chart,
-// panels, the problem with the guidance in a memo `text_height` high, the
-// start of the subtask sequence and the page frame.
+// panels, the problem (with the guidance, where asked) in a memo
+// `text_height` high, the start of the subtask sequence and the page frame.
 void show_construction_page(const ChartSettings& range, const QString& problem, int text_height,
-                            const QString& title, const QString& date);
+                            const QString& title, const QString& date, bool with_guidance = true);
 
 // The problem of the examples that complete a given magnitude by its phase.
 QString phase_problem();

@@ -352,6 +352,31 @@ void Canvas::fill(const QColor& color)
     notify();
 }
 
+Canvas::Snapshot Canvas::snapshot() const
+{
+    Snapshot s;
+    if (!image_)
+        return s;
+    s.image_ = *image_;
+    s.kept_ = kept_;
+    s.sharp_ = sharp_;
+    s.sharpScale_ = sharpScale_;
+    s.sharpDone_ = sharpDone_;
+    return s;
+}
+
+void Canvas::restore(const Snapshot& s)
+{
+    if (!image_ || s.image_.size() != image_->size())
+        return;
+    *image_ = s.image_;
+    kept_ = s.kept_;
+    sharp_ = s.sharp_;
+    sharpScale_ = s.sharpScale_;
+    sharpDone_ = s.sharpDone_;
+    notify();
+}
+
 namespace {
 
 // A pixel area (right and bottom exclusive) on a target at `scale`: edges

@@ -120,6 +120,23 @@ private:
         QImage image;
     };
 
+public:
+    // The raster drawing as it stands, to go back to later: a drawing that
+    // grows and shrinks again (a polygon clicked vertex by vertex) is taken
+    // back without redrawing what lay under it. Recorded operations stay.
+    class Snapshot {
+        friend class Canvas;
+        QImage image_;
+        std::vector<Kept> kept_;
+        QImage sharp_;
+        double sharpScale_ = 0;
+        size_t sharpDone_ = 0;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& s);
+
+private:
+
     void record(CanvasOp::Kind kind, int x1, int y1, int x2 = 0, int y2 = 0,
                 const QString& text = QString(), int x3 = 0, int y3 = 0, int x4 = 0,
                 int y4 = 0, QRect bounds = QRect(), const QImage& image = QImage());

@@ -129,14 +129,18 @@ bool Memo::keepsLayout(const QString& line) const
 
 bool Memo::keepsLayout(const QString& line, bool fixedPitch) const
 {
-    if (keepAllLines_ || fixedPitch)
+    if (keepAllLines_ || fixedPitch || isRule(line))
         return true;
     const QString t = line.trimmed();
-    if (t.size() >= 10 && t.count(QLatin1Char('-')) == t.size())
-        return true; // a rule
     // Indented lines are formulas and tables; an indented "o" starts a
     // list item, which is prose.
     return line.startsWith(QLatin1String("   ")) && !t.startsWith(QLatin1String("o "));
+}
+
+bool Memo::isRule(const QString& line)
+{
+    const QString t = line.trimmed();
+    return t.size() >= 10 && t.count(QLatin1Char('-')) == t.size();
 }
 
 int Memo::lineWidth() const
@@ -144,13 +148,61 @@ int Memo::lineWidth() const
     return viewport()->width() - 2 * static_cast<int>(std::ceil(document()->documentMargin()));
 }
 
+void Memo::setHeight(int height, bool showWhole)
+{
+    resize(width(), height);
+    setShowWhole(showWhole);
+}
+
+void Memo::setShowWhole(bool whole)
+{
+    if (whole == showWhole_)
+        return;
+    showWhole_ = whole;
+    fittedWidth_ = -1;
+    fitLines();
+}
+
 void Memo::fitLines()
 {
-    if (fitting_ || lineWidth() == fittedWidth_)
-        return;
-    fitting_ = true;
-    fittedWidth_ = lineWidth();
-    const QFont base = font();
+    // Fitting can show or hide the scroll bar, which changes the width a
+    // line has: then once more at the new width.
+    for (int pass = 0; pass < 3 && !fitting_ && lineWidth() != fittedWidth_; ++pass) {
+        fitting_ = true;
+        const int full = QFontInfo(font()).pixelSize();
+        fittedWidth_ = lineWidth();
+        fitLinesAt(full);
+        if (showWhole_ && full > minTextPixels && !textFits()) {
+            // The largest size that shows the whole text, by halving the
+            // range between the smallest legible size and the full one.
+            int fits = minTextPixels, fails = full;
+            while (fails - fits > 1) {
+                const int pixels = (fits + fails) / 2;
+                fitLinesAt(pixels);
+                (textFits() ? fits : fails) = pixels;
+            }
+            fitLinesAt(fits);
+        }
+        fitting_ = false;
+    }
+}
+
+bool Memo::textFits() const
+{
+    qreal height = 2 * document()->documentMargin();
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        height += blockBoundingRect(b).height();
+    return height <= viewport()->height();
+}
+
+// The lines in a font of `pixels` (the memo's own size or less), each line
+// that keeps its layout shrunk further to fit the width.
+void Memo::fitLinesAt(int pixels)
+{
+    const QFont memoFont = font();
+    QFont base = memoFont;
+    if (pixels != QFontInfo(memoFont).pixelSize())
+        base.setPixelSize(pixels);
     const QFontMetrics baseMetrics(base);
     const bool fixedPitch = QFontInfo(base).fixedPitch();
     const int available = fittedWidth_;
@@ -163,27 +215,46 @@ void Memo::fitLines()
         // Prose is not measured at all (shaping long lines is the costly
         // part); most other lines fit as they are.
         if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && baseMetrics.horizontalAdvance(shown) > available) {
-            int pixels = QFontInfo(base).pixelSize();
-            while (pixels > 4 && QFontMetrics(f).horizontalAdvance(shown) > available) {
-                --pixels;
-                f.setPixelSize(pixels);
+            int linePixels = pixels;
+            const int least = isRule(shown) ? 1 : minTextPixels;
+            while (linePixels > least && QFontMetrics(f).horizontalAdvance(shown) > available) {
+                --linePixels;
+                f.setPixelSize(linePixels);
             }
         }
+        // A rule with text glued to it fills its line, so that the text
+        // starts the next one in a smaller font too.
+        qsizetype dashes = 0;
+        while (dashes < shown.size() && shown.at(dashes) == QLatin1Char('-'))
+            ++dashes;
+        const bool gluedRule = dashes >= 10 && dashes < shown.size();
         // A fresh text has the memo's font throughout; a line needs its own
         // format only when it is shrunk now or was shrunk before.
-        if (f != base || shrunk_) {
+        if (f != memoFont || shrunk_ || gluedRule) {
             QTextCursor c(b);
             c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             QTextCharFormat format; // empty: the memo's own font
-            if (f != base) {
+            if (f != memoFont) {
                 format.setFont(f, QTextCharFormat::FontPropertiesAll);
                 shrunk = true;
             }
             c.setCharFormat(format);
         }
+        if (gluedRule) {
+            QFont rule = f;
+            const qreal width = QFontMetricsF(rule).horizontalAdvance(shown.left(dashes));
+            if (width < available - 1) {
+                rule.setLetterSpacing(QFont::AbsoluteSpacing, (available - 1 - width) / dashes);
+                QTextCursor c(b);
+                c.setPosition(b.position() + int(dashes), QTextCursor::KeepAnchor);
+                QTextCharFormat format;
+                format.setFont(rule, QTextCharFormat::FontPropertiesAll);
+                c.setCharFormat(format);
+                shrunk = true;
+            }
+        }
     }
     shrunk_ = shrunk;
-    fitting_ = false;
 }
 
 bool Memo::eventFilter(QObject* watched, QEvent* event)
@@ -204,7 +275,9 @@ void Memo::changeEvent(QEvent* event)
 
 QString Memo::text() const
 {
+    // Non-breaking blanks read back as blanks; word joiners are no text.
     QString t = toPlainText();
+    t.remove(QChar(0x2060));
     t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return t;
 }
@@ -257,6 +330,12 @@ private:
 };
 } // namespace
 
+void Edit::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    programText_ = text;
+}
+
 void Edit::setMaxEntryLength(int length)
 {
     setValidator(new LengthValidator(length, this));
@@ -274,6 +353,7 @@ void Edit::focusOutEvent(QFocusEvent* e)
     // moment; the field is left when another control of the window gets it.
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
         return;
+    exitReason_ = e->reason();
     if (onExit)
         onExit();
 }

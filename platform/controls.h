@@ -54,19 +54,32 @@ public:
 // boundaries. Lines that carry their own layout (rules, indented formula
 // and table lines, every line of a fixed-pitch text or of a memo that keeps
 // all lines) never wrap: a line too wide for the memo is shown in a font
-// just small enough to fit. A vertical scroll bar shows only when the text
-// is longer than the memo.
+// just small enough to fit, but never below minTextPixels; a line too wide
+// even then wraps at a word boundary. A vertical scroll bar shows only when
+// the text is longer than the memo.
 class Memo : public QPlainTextEdit {
 public:
+    // The smallest character height (em, in pixels) a shrunk line gets:
+    // smaller letters are no longer read at a glance on a classroom screen.
+    static constexpr int minTextPixels = 10;
     Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly);
     void setText(const QString& text);
     QString text() const;
     void clear() { setText(QString()); }
-    void setHeight(int height) { resize(width(), height); }
+    // Every page sets its memo's height, and with it whether the memo shows
+    // its whole text (see setShowWhole).
+    void setHeight(int height, bool showWhole = false);
+    // The whole text in view, without scrolling: the memo's font is reduced
+    // by the least amount that makes it fit, down to minTextPixels (below
+    // that the memo scrolls).
+    void setShowWhole(bool whole);
     // Every line keeps its layout, prose included (short solution texts).
     void setKeepAllLines(bool keep) { keepAllLines_ = keep; }
     // Whether a line of this memo keeps its layout rather than wrapping.
     bool keepsLayout(const QString& line) const;
+    // A rule (a run of minus signs) is no text to read: it shrinks to the
+    // memo's width whatever size that takes, and never wraps.
+    static bool isRule(const QString& line);
     // The width the text has in a line, without the document margins.
     int lineWidth() const;
 
@@ -77,7 +90,10 @@ protected:
 private:
     bool keepsLayout(const QString& line, bool fixedPitch) const;
     void fitLines();
+    void fitLinesAt(int pixels);
+    bool textFits() const;
     bool keepAllLines_ = false;
+    bool showWhole_ = false;
     bool fitting_ = false;
     bool shrunk_ = false; // some line has a smaller font of its own
     int fittedWidth_ = -1;
@@ -108,6 +124,15 @@ public:
     // that would make the entry longer is refused whole: cutting it could
     // turn a long number into another one.
     void setMaxEntryLength(int length);
+    // Texts the program writes; the last one is what discardEntry() puts
+    // back (an accepted value, a task's own text, or nothing).
+    void setText(const QString& text);
+    void clear() { setText(QString()); }
+    // Drops what the student typed since the program last wrote the field.
+    void discardEntry() { QLineEdit::setText(programText_); }
+    // How the field was last left: by a click or a shortcut elsewhere, by
+    // Tab or Enter, ...
+    Qt::FocusReason exitReason() const { return exitReason_; }
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;
@@ -117,6 +142,8 @@ protected:
 
 private:
     bool keepSelection_ = false;
+    QString programText_;
+    Qt::FocusReason exitReason_ = Qt::OtherFocusReason;
 };
 
 // A group of radio buttons in columns with one selected item (or none, -1).

@@ -1,6 +1,5 @@
 #include "platform/numfmt.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -19,7 +18,7 @@ long long nearest(long double v)
 
 // The C library's number functions follow LC_NUMERIC, which Qt sets from the
 // environment; they are run under the "C" locale so that the separator is
-// always the point before it is localised here.
+// always the point, as the lessons teach and write it, on every system.
 namespace {
 class CNumericLocale {
 public:
@@ -36,14 +35,6 @@ private:
     locale_t previous_;
 };
 } // namespace
-
-static QString localised(QString s)
-{
-    const QString sep = QLocale().decimalPoint();
-    if (sep != QLatin1String("."))
-        s.replace(QLatin1Char('.'), sep);
-    return s;
-}
 
 // A long double has no more than this many decimals in its exact decimal
 // expansion (the smallest subnormal, 2^-16445, has 16445); every further
@@ -82,7 +73,7 @@ QString fixed(long double v, int decimals, int width)
     decimals = std::max(decimals, 0);
     std::string s = printed("%.*Lf", std::min(decimals, maxSignificantDecimals), v);
     padDecimals(s, s.size(), decimals);
-    QString text = localised(QString::fromLatin1(s.data(), qsizetype(s.size())));
+    QString text = QString::fromLatin1(s.data(), qsizetype(s.size()));
     if (width > text.size())
         text.prepend(QString(width - text.size(), QLatin1Char(' ')));
     return text;
@@ -100,7 +91,7 @@ QString sci(long double v, int decimals)
     const size_t exponent = s.find('E') + 2;
     if (s.size() - exponent < 3)
         s.insert(exponent, 3 - (s.size() - exponent), '0');
-    return localised(QString::fromLatin1(s.data(), qsizetype(s.size())));
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
 }
 
 QString integer(long long v)

@@ -1,7 +1,7 @@
 #pragma once
-// All number formatting and parsing of the program. Written numbers use the
-// decimal separator of the user's locale (QLocale default); typed numbers
-// accept a point or a comma.
+// All number formatting and parsing of the program. Written numbers always
+// use the point, as every lesson text does, whatever the user's locale;
+// typed numbers accept a point or a comma.
 #include <QString>
 
 namespace numfmt {
@@ -12,12 +12,12 @@ long long nearest(long double v);
 // Any value and any number of decimals is written in full, however long the
 // text; a negative number of decimals counts as none.
 
-// "%.Nf": fixed point with N decimals, e.g. 66.67 or 66,67.
+// "%.Nf": fixed point with N decimals, e.g. 66.67.
 QString fixed(long double v, int decimals);
 // "%W.Nf": as fixed(), right-aligned in a field of W characters.
 QString fixed(long double v, int decimals, int width);
 // "%.Ne": one digit, N decimals and a signed exponent of at least three
-// digits, e.g. 1.000E+003 or 1,00000E-002.
+// digits, e.g. 1.000E+003 or 1.00000E-002.
 QString sci(long double v, int decimals);
 // Plain integer with a minus sign when negative.
 QString integer(long long v);

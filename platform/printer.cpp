@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTransform>
+#include <cmath>
 
 namespace platform {
 
@@ -81,6 +82,7 @@ static bool writeSheetFile(QSaveFile& file, const QByteArray& data)
 
 struct PrintJob::Private {
     QString name;
+    int top = 0, bottom = 0; // the drawing's span, when it is to be centred
     Canvas* canvas = nullptr;
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
@@ -96,6 +98,12 @@ struct PrintJob::Private {
 PrintJob::PrintJob(const QString& name) : d(std::make_unique<Private>())
 {
     d->name = name;
+}
+
+void PrintJob::centreVertically(int top, int bottom)
+{
+    d->top = top;
+    d->bottom = bottom;
 }
 
 PrintJob::~PrintJob()
@@ -144,8 +152,15 @@ bool PrintJob::begin()
         }
         // Sheet units of 0.1 mm; Qt's y axis already points downwards and
         // its origin is the top-left corner of the printable area.
-        d->painter.setWorldTransform(QTransform::fromScale(device->logicalDpiX() / double(sheetUnitsPerInch),
-                                                           device->logicalDpiY() / double(sheetUnitsPerInch)));
+        QTransform sheet = QTransform::fromScale(device->logicalDpiX() / double(sheetUnitsPerInch),
+                                                 device->logicalDpiY() / double(sheetUnitsPerInch));
+        if (d->bottom > d->top) {
+            // Printable height in sheet units; the shift is a whole unit,
+            // so every length on the sheet stays as drawn.
+            const double printable = device->height() * double(sheetUnitsPerInch) / device->logicalDpiY();
+            sheet.translate(0, std::round((printable - (d->bottom - d->top)) / 2 - d->top));
+        }
+        d->painter.setWorldTransform(sheet);
         d->sheet = Canvas(&d->painter);
         d->canvas = &d->sheet;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The printing service: one portrait A4 sheet per job, drawn on a canvas in
 // sheet units of 0.1 mm with the y axis downwards and the origin at the
-// top-left corner of the printable area. The sheet goes to the system's
+// top-left corner of the printable area (moved down to centre the drawing). The sheet goes to the system's
 // default printer without a dialog; without a printer it is saved as a PDF
 // file in the user's documents folder and the student is told where.
 #include "platform/canvas.h"
@@ -33,6 +33,11 @@ public:
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
+
+    // The drawing spans the sheet's y from `top` to `bottom` (sheet units):
+    // it is moved up or down, unscaled, so that this span stands centred
+    // between the top and the bottom of the printable area. Before begin().
+    void centreVertically(int top, int bottom);
 
     // Starts the page. False, after an error box, when neither the printer
     // nor the PDF file could be started; then nothing is to be drawn.

@@ -1,15 +1,23 @@
 #include "platform/system.h"
 
+#include "platform/scale_host.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <chrono>
+#include <cmath>
 #include <random>
 
 namespace platform {
@@ -17,6 +25,7 @@ namespace platform {
 namespace {
 MessageHook messageHook;
 QSize screenOverride;
+QRect availableOverride;
 std::mt19937_64& generator()
 {
     static std::mt19937_64 g;
@@ -30,13 +39,13 @@ void setMessageHook(MessageHook hook)
     messageHook = std::move(hook);
 }
 
-void showMessage(MessageType type, const QString& text)
+void showMessage(MessageType type, const QString& text, QWidget* parent)
 {
     if (messageHook) {
         messageHook(type, text);
         return;
     }
-    messageBox(type, text, QApplication::activeWindow())->exec();
+    messageBox(type, text, parent ? parent : QApplication::activeWindow())->exec();
 }
 
 // A box of our own: the toolkit's message box rewraps long lines on its own.
@@ -92,7 +101,7 @@ QSize screenSize()
 QRect availableArea()
 {
     if (screenOverride.isValid() && !screenOverride.isEmpty())
-        return QRect(QPoint(0, 0), screenOverride);
+        return availableOverride.isEmpty() ? QRect(QPoint(0, 0), screenOverride) : availableOverride;
     if (QScreen* s = QGuiApplication::primaryScreen())
         return s->availableGeometry();
     return QRect(0, 0, 1280, 1024);
@@ -100,7 +109,39 @@ QRect availableArea()
 
 void setScreenSizeOverride(QSize size)
 {
+    setScreenOverride(size, QRect());
+}
+
+void setScreenOverride(QSize size, QRect available)
+{
     screenOverride = size;
+    availableOverride = available;
+}
+
+static QString windowSettingsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/fenster.ini");
+}
+
+WindowSettings loadWindowSettings()
+{
+    const QSettings ini(windowSettingsFile(), QSettings::IniFormat);
+    WindowSettings s;
+    s.size = QSize(ini.value(QStringLiteral("Fenster/Breite")).toInt(), ini.value(QStringLiteral("Fenster/Hoehe")).toInt());
+    s.zoom = ini.value(QStringLiteral("Fenster/Zoom")).toDouble();
+    s.maximized = ini.value(QStringLiteral("Fenster/Maximiert")).toBool();
+    if (ini.status() != QSettings::NoError || s.size.width() <= 0 || s.size.height() <= 0 || !std::isfinite(s.zoom))
+        return WindowSettings{};
+    return s;
+}
+
+void saveWindowSettings(const WindowSettings& settings)
+{
+    QSettings ini(windowSettingsFile(), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Fenster/Breite"), settings.size.width());
+    ini.setValue(QStringLiteral("Fenster/Hoehe"), settings.size.height());
+    ini.setValue(QStringLiteral("Fenster/Zoom"), settings.zoom);
+    ini.setValue(QStringLiteral("Fenster/Maximiert"), settings.maximized);
 }
 
 long double random()
@@ -119,6 +160,20 @@ void seedRandomFromClock()
 void seedRandom(unsigned long long seed)
 {
     generator().seed(seed);
+}
+
+bool useGermanToolkitTexts()
+{
+    static QTranslator* translator = nullptr;
+    if (translator)
+        return true;
+    auto t = std::make_unique<QTranslator>();
+    if (!t->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    translator = t.release();
+    QCoreApplication::installTranslator(translator);
+    return true;
 }
 
 void setCrossCursor()

@@ -17,7 +17,8 @@ enum class MessageType { Information, Error };
 
 // A modal message box with one OK button. "\r" in the text breaks the line;
 // nothing else does.
-void showMessage(MessageType type, const QString& text);
+// The box stands over `parent`, or over the active window.
+void showMessage(MessageType type, const QString& text, QWidget* parent = nullptr);
 
 // The box showMessage opens, not yet shown, in the font of `parent`.
 std::unique_ptr<QDialog> messageBox(MessageType type, const QString& text, QWidget* parent);
@@ -31,13 +32,25 @@ void setMessageHook(MessageHook hook);
 QSize screenSize();
 void setScreenSizeOverride(QSize size); // an empty size ends the override
 // The part of that screen windows may take (without panels); a pretended
-// screen has no panels.
+// screen has no panels unless its free area is pretended too.
 QRect availableArea();
+void setScreenOverride(QSize size, QRect available);
+
+struct WindowSettings;
+// The window's size and zoom, kept per user in fenster.ini in the
+// program's configuration folder; nothing kept gives an empty size.
+WindowSettings loadWindowSettings();
+void saveWindowSettings(const WindowSettings& settings);
 
 // Uniform real in [0, 1).
 long double random();
 void seedRandomFromClock();
 void seedRandom(unsigned long long seed);
+
+// The toolkit's own texts (context menus of the fields, standard buttons)
+// in German, as the rest of the program; false where the translation is not
+// installed, and the texts stay English.
+bool useGermanToolkitTexts();
 
 // The cross-hair cursor for the whole application; set once, kept until the end.
 void setCrossCursor();

@@ -177,6 +177,8 @@ bool print_diagram_sheet(bool axis_f, bool with_units, int mm_per_20dB, long dou
     const int Hp = steps90 * mm_per_90deg * 10;
 
     platform::PrintJob job(QStringLiteral("FALKORIN-Diagrammblatt-") + page_id);
+    // From the top of the banner line to the foot of the lowest angle labels.
+    job.centreVertically(80, Yp + Hp + 20);
     if (!job.begin())
         return false;
     platform::Canvas& c = job.canvas();

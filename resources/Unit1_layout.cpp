@@ -32,6 +32,10 @@ void TForm1::build_layout()
                           QStringLiteral("Weiter zur nächsten Seite"));
     B_Ende = new Button(P_Wahl, QStringLiteral("B_Ende"), QRect(425, 140, 150, 25),
                         QStringLiteral("Beenden"));
+    // Right under the chart's last line, above the lesson choice: free on
+    // every page.
+    readout_ = new Label(P_Wahl, QStringLiteral("l_readout"), QPoint(20, 1));
+    readout_->hide();
 
     P_aufgaben = new Panel(this, QStringLiteral("P_aufgaben"), QRect(601, 38, 664, 930), sky_blue);
     P_aufgaben->setFont(controlFont(QStringLiteral("Arial"), -12));
@@ -103,11 +107,23 @@ void TForm1::build_layout()
                          QStringLiteral("Zwischenergebnis anzeigen"));
     B_druck = new Button(P_diag, QStringLiteral("B_druck"), QRect(455, 20, 190, 25),
                          QStringLiteral("Diagrammblatt ausdrucken"));
+    // The check of a polygon drawn on screen sits in the strip above the
+    // result button, its statistics in the strip below the buttons, so that
+    // the panel keeps its size and the three buttons their places.
+    B_zeichnung = new Button(P_diag, QStringLiteral("B_zeichnung"), QRect(235, 0, 190, 19),
+                             QStringLiteral("Zeichnung prüfen"));
+    P_zeichn_statistik = new Panel(P_diag, QStringLiteral("P_zeichn_statistik"), QRect(18, 47, 627, 15), money_green);
+    QWidget::setTabOrder(B_next, B_zeichnung);
+    QWidget::setTabOrder(B_zeichnung, B_ergeb);
+    QWidget::setTabOrder(B_ergeb, B_druck);
+    B_zeichnung->hide();
+    P_zeichn_statistik->hide();
 
     // The subtask memo ends where the result memo begins, so that the result
     // memo, lying on top, hides none of its lines or its scroll bar.
     M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow, false);
     M_teilaufg->setFont(arial18);
+    M_teilaufg->setShowWhole(true);
     M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey, false);
     M_teilloes->setFont(arial18);
 
@@ -134,9 +150,92 @@ void TForm1::build_layout()
     QWidget::setTabOrder(B_uebernehmen, B_zufall);
     QWidget::setTabOrder(B_zufall, CB_zufall);
 
+    describe_controls();
+
     for (QWidget* w : {static_cast<QWidget*>(M_text), static_cast<QWidget*>(P_aufgaben),
                        static_cast<QWidget*>(P_punkt), static_cast<QWidget*>(P_diag),
                        static_cast<QWidget*>(M_teilaufg), static_cast<QWidget*>(M_teilloes),
                        static_cast<QWidget*>(B_eigen), static_cast<QWidget*>(P_eigen)})
         w->hide();
+}
+
+// What each control is called for a screen reader and what its tooltip
+// says it does. Buttons and labels of fixed text are named by their text;
+// the keys a student may use instead of the mouse are named with them.
+void TForm1::describe_controls()
+{
+    const auto tip = [](QWidget* w, const QString& text) { w->setToolTip(text); };
+    const auto name = [](QWidget* w, const QString& text) { w->setAccessibleName(text); };
+
+    tip(B_links, QStringLiteral("Blättert zur vorigen Seite zurück (Alt + Z oder Alt + Pfeil links)"));
+    tip(B_rechts, QStringLiteral("Blättert zur nächsten Seite weiter (Alt + W oder Alt + Pfeil rechts)"));
+    tip(B_Ende, QStringLiteral("Beendet das Programm (Alt + B)"));
+    tip(RG_Wahl, QStringLiteral("Wählt die Lektion, die Sie bearbeiten wollen, und zeigt ihre erste Seite"));
+    tip(B_auswert, QStringLiteral("Bewertet Ihre Antworten auf dieser Seite und zählt sie in die Statistik (Alt + A)"));
+    tip(B_loes, QStringLiteral("Zeigt zu jeder Aufgabe die richtige Antwort"));
+    tip(B_text, QStringLiteral("Zeigt zu jeder Aufgabe den Text, der die Lösung erklärt"));
+    tip(B_pruef, QStringLiteral("Prüft Ihre Antwort und zeigt die Lösung (Alt + P)"));
+    tip(B_neu, QStringLiteral("Stellt eine neue Aufgabe dieser Übung; eine noch nicht übernommene Eingabe wird "
+                              "verworfen"));
+    tip(B_next, QStringLiteral("Zeigt die nächste Teilaufgabe der Konstruktion"));
+    tip(B_ergeb, QStringLiteral("Zeigt das Zwischenergebnis der aktuellen Teilaufgabe und zeichnet es ins Diagramm"));
+    tip(B_zeichnung, QStringLiteral("Bewertet den Polygonzug, den Sie zu dieser Teilaufgabe ins Bode-Diagramm "
+                                    "gezeichnet haben: linke Maustaste setzt den nächsten Eckpunkt, rechte Maustaste "
+                                    "nimmt den letzten zurück"));
+    tip(B_druck, QStringLiteral("Druckt das Diagrammblatt zu diesem Beispiel für die Konstruktion von Hand (Strg + P)"));
+    tip(B_eigen, QStringLiteral("Öffnet eine Seite, auf der Sie eine eigene Übertragungs-Funktion G(s) konstruieren"));
+    tip(B_uebernehmen, QStringLiteral("Übernimmt Zähler und Nenner und beginnt die Konstruktion"));
+    tip(B_zufall, QStringLiteral("Füllt Zähler und Nenner mit einer zufälligen Übungsfunktion und beginnt ihre "
+                                 "Konstruktion"));
+    tip(CB_zufall, QStringLiteral("Stufe und Form der zufälligen Übungsfunktion: leicht oder schwer ( doppelte "
+                                  "Wurzeln, negatives K, Allpass ), als Produkt oder als Summe"));
+    name(CB_zufall, QStringLiteral("Stufe und Form der zufälligen Aufgabe"));
+    const QString keys = QStringLiteral("; Enter: weiter zum nächsten Feld, Esc: Übung verlassen");
+    tip(E_freq, QStringLiteral("Eingabe des ersten Werts der Aufgabe (Frequenz oder Verhältnis f end / f anf)") + keys);
+    tip(E_wert, QStringLiteral("Eingabe des zweiten Werts der Aufgabe (Betrag, Winkel oder Steigung)") + keys);
+    tip(E_zaehler, QStringLiteral("Zähler von G(s) als Polynom in s, z. B. 10 * (1 + s); Enter: weiter zum Nenner"));
+    tip(E_nenner, QStringLiteral("Nenner von G(s) als Polynom in s, z. B. (1 + 0.1 s) * (1 + s); Enter: übernehmen"));
+    for (int k = 1; k <= 5; ++k) {
+        tip(CB_A[k], QStringLiteral("Wählen Sie Ihre Antwort auf die Aufgabe %1").arg(k));
+        name(CB_A[k], QStringLiteral("Antwort auf Aufgabe %1").arg(k));
+        name(Memo_A[k], QStringLiteral("Aufgabe %1").arg(k));
+        name(Memo_L[k], QStringLiteral("Lösungstext zu Aufgabe %1").arg(k));
+        name(l_loes[k], QStringLiteral("Bewertung der Antwort auf Aufgabe %1").arg(k));
+    }
+
+    name(this, QStringLiteral("FALKORIN"));
+    name(M_text, QStringLiteral("Text der Seite"));
+    name(M_teilaufg, QStringLiteral("Teilaufgabe"));
+    name(M_teilloes, QStringLiteral("Zwischenergebnis"));
+    name(P_Wahl, QStringLiteral("Navigation"));
+    name(RG_Wahl, QStringLiteral("Wahl der Lektion"));
+    name(P_aufgaben, QStringLiteral("Aufgaben"));
+    name(P_lektion, QStringLiteral("Statistik dieser Lektion"));
+    name(l_lekt_bearb, QStringLiteral("In dieser Lektion bearbeitete Aufgaben"));
+    name(l_lekt_ok, QStringLiteral("In dieser Lektion gelöste Aufgaben"));
+    name(l_lekt_proz, QStringLiteral("In dieser Lektion gelöst, in Prozent"));
+    name(P_gesamt, QStringLiteral("Statistik aller Lektionen"));
+    name(l_ges_bearb, QStringLiteral("In allen Lektionen bearbeitete Aufgaben"));
+    name(l_ges_ok, QStringLiteral("In allen Lektionen gelöste Aufgaben"));
+    name(l_ges_proz, QStringLiteral("In allen Lektionen gelöst, in Prozent"));
+    name(P_punkt, QStringLiteral("Übung"));
+    name(l_pkt_ueber, QStringLiteral("Aufgabenstellung der Übung"));
+    name(l_pkt_freq, QStringLiteral("Bezeichnung des ersten Eingabefelds"));
+    name(E_freq, QStringLiteral("Erster Wert"));
+    name(l_pkt_wert1, QStringLiteral("Bezeichnung des zweiten Eingabefelds"));
+    name(E_wert, QStringLiteral("Zweiter Wert"));
+    name(l_pkt_mli, QStringLiteral("Hinweis zur linken Maustaste"));
+    name(l_pkt_mre, QStringLiteral("Hinweis zur rechten Maustaste"));
+    name(l_pkt_loes, QStringLiteral("Lösung"));
+    name(l_pkt_f, QStringLiteral("Lösung, erster Wert"));
+    name(l_pkt_wert2, QStringLiteral("Lösung, zweiter Wert"));
+    name(l_pkt_bem_f, QStringLiteral("Bewertung des ersten Werts"));
+    name(l_pkt_bem_wert, QStringLiteral("Bewertung des zweiten Werts"));
+    name(P_statistik, QStringLiteral("Statistik der Übung"));
+    name(P_diag, QStringLiteral("Konstruktion"));
+    name(P_zeichn_statistik, QStringLiteral("Statistik der gezeichneten Teilaufgaben"));
+    name(P_eigen, QStringLiteral("Eigenes Beispiel"));
+    name(E_zaehler, QStringLiteral("Zähler"));
+    name(E_nenner, QStringLiteral("Nenner"));
+    name(readout_, QStringLiteral("Werte unter dem Mauszeiger"));
 }

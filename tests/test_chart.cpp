@@ -245,12 +245,12 @@ private slots:
             }
     }
 
-    void labelsWithCommaLocale()
+    void labelsWithThePointOnACommaLocale()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const auto ops = drawn(true, false);
-        QVERIFY(text(ops, "1,00000E-002"));
-        QVERIFY(text(ops, "3,16228E+001"));
+        QVERIFY(text(ops, "1.00000E-002"));
+        QVERIFY(text(ops, "3.16228E+001"));
     }
 
     void oneDecadeChart()

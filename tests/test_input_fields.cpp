@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QSignalSpy>
 
 using namespace testutil;
 
@@ -117,7 +118,7 @@ private slots:
         } else {
             QCOMPARE(int(messages().size()), 1);
             QCOMPARE(messages()[0].type, platform::MessageType::Error);
-            QCOMPARE(messages()[0].text, message);
+            QCOMPARE(messages()[0].text, message + TForm1::entry_hint);
         }
         const bool accepted = !shown.isEmpty();
         QCOMPARE(freq_ok, accepted);
@@ -185,7 +186,7 @@ private slots:
             QCOMPARE(double(stored_value), QLocale::c().toDouble(entry.replace(',', '.')));
         } else {
             QCOMPARE(int(messages().size()), 1);
-            QCOMPARE(messages()[0].text, "Ihre Eingabe   " + entry.replace(',', '.') + bounds);
+            QCOMPARE(messages()[0].text, "Ihre Eingabe   " + entry.replace(',', '.') + bounds + TForm1::entry_hint);
             QVERIFY(w->E_wert->hasFocus());
         }
     }
@@ -213,23 +214,23 @@ private slots:
             QCOMPARE(int(messages().size()), 1);
             QCOMPARE(messages()[0].text, "Ihre Eingabe   " + entry.replace(',', '.') +
                                              "   liegt ausserhalb des vorgesehenen Wertebereiches!\r"
-                                             "10.00 <= f end / f anf <= 100.00");
+                                             "10.00 <= f end / f anf <= 100.00" + TForm1::entry_hint);
         } else {
             QVERIFY(messages().empty());
             QCOMPARE(w->E_freq->text(), shown);
         }
     }
 
-    void theLocaleSeparatorIsWrittenAndBothAreRead()
+    void thePointIsWrittenOnACommaLocaleAndBothAreRead()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         auto w = pointTask(2);
         type(w->E_freq, "0,5");
         enter(w->E_freq);
-        QCOMPARE(w->E_freq->text(), QString("5,00E-001"));
+        QCOMPARE(w->E_freq->text(), QString("5.00E-001"));
         type(w->E_wert, "2.5");
         enter(w->E_wert);
-        QCOMPARE(w->E_wert->text(), QString("2,5000E+000"));
+        QCOMPARE(w->E_wert->text(), QString("2.5000E+000"));
 
         // A shown value is read back as it stands.
         w->E_freq->setFocus();
@@ -241,7 +242,7 @@ private slots:
         type(w->E_freq, "2000");
         enter(w->E_freq);
         QCOMPARE(int(messages().size()), 1);
-        QVERIFY(messages()[0].text.endsWith("\r1,0000E-003 <= Frequenz <= 1,0000E+003"));
+        QVERIFY(messages()[0].text.contains("\r1.0000E-003 <= Frequenz <= 1.0000E+003\r"));
     }
 
     // Pasted entries: only the number itself may stand in the field, a
@@ -278,7 +279,7 @@ private slots:
             QVERIFY(messages().empty());
         } else {
             QCOMPARE(int(messages().size()), 1);
-            QCOMPARE(messages()[0].text, message);
+            QCOMPARE(messages()[0].text, message + TForm1::entry_hint);
         }
     }
 
@@ -449,6 +450,51 @@ private slots:
         QCOMPARE(int(messages().size()), 3);
         QVERIFY(w->E_freq->hasFocus());
         QVERIFY(messages()[2].text.startsWith("Ihre Eingabe   2000"));
+    }
+
+    // An entry that is not accepted never holds the student back: every way
+    // out of the task goes through at once, before or after its message, and
+    // the entry is dropped.
+    void waysOutDropAWrongEntry_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("reported"); // the entry's message was shown first
+        QTest::addColumn<double>("zoom");
+        for (const char* way : {"B_neu", "B_rechts", "Alt+Right", "RG_Wahl", "B_Ende", "Alt+B"}) {
+            QTest::newRow(way) << way << false << 1.0;
+            QTest::newRow(qPrintable(QString(way) + ", after the message, scaled")) << way << true << 0.9;
+        }
+    }
+    void waysOutDropAWrongEntry()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, reported);
+        QFETCH(double, zoom);
+        auto w = pointTask(1);
+        w->setZoom(zoom);
+        w->E_freq->setFocus();
+        enter(w->E_freq);
+        type(w->E_wert, "9000");
+        if (reported) {
+            enter(w->E_wert);
+            QCOMPARE(int(messages().size()), 1);
+            QVERIFY(messages()[0].text.contains("Esc"));
+        }
+        QSignalSpy newTask(w->B_neu, &QPushButton::clicked);
+        if (way.startsWith("Alt"))
+            QTest::keySequence(w->shownWindow(), QKeySequence(way));
+        else if (way == "RG_Wahl")
+            chooseLesson(*w, 2);
+        else
+            click(w->findChild<QPushButton*>(way));
+        QCOMPARE(int(messages().size()), reported ? 1 : 0);
+        QVERIFY(w->E_wert->text() != "9000");
+        if (way == "B_neu")
+            QCOMPARE(newTask.count(), 1);
+        else if (way == "B_Ende" || way == "Alt+B")
+            QVERIFY(!w->shownWindow()->isVisible());
+        else
+            QCOMPARE(page_id, QString(way == "RG_Wahl" ? "02_01" : "04_01"));
     }
 
     void aClickIntoAFieldChecksItAndSelectsItsText()

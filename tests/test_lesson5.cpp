@@ -23,7 +23,7 @@ using Points = QList<QPoint>;
 // last step.
 std::unique_ptr<TForm1> goToPage(int n, unsigned long long seed = 1)
 {
-    auto w = newWindow(QSize(1280, 1024), seed);
+    auto w = newWindow(wholeScreen, seed);
     if (n == 1)
         record(*w);
     chooseLesson(*w, 5);

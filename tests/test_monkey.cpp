@@ -3,6 +3,7 @@
 // failure repeats; it is reported with the events that led to it.
 #include "testutil.h"
 
+#include "construction/drawing_exercise.h"
 #include "lessons/pages.h"
 #include "platform/printer.h"
 
@@ -216,6 +217,15 @@ private:
             return "exercise mode " + modes() + " on page " + page_id;
         if (modes().isEmpty() && (w_.B_pruef->isVisible() || w_.E_freq->isVisible() || w_.E_wert->isVisible()))
             return "exercise controls active on page " + page_id + " without an exercise";
+        // A drawing on screen lives only in a step whose result is still to come.
+        if (drawing_exercise::active() && !(w_.B_zeichnung->isVisible() && w_.B_ergeb->isEnabled()))
+            return "drawing active on page " + page_id + " outside a step to draw";
+        if (!drawing_exercise::active() &&
+            !(drawing_exercise::vertices(drawing_exercise::Magnitude).empty() &&
+              drawing_exercise::vertices(drawing_exercise::Phase).empty()))
+            return "vertices of an ended drawing kept on page " + page_id;
+        if (w_.B_zeichnung->isVisible() && w_.B_zeichnung->isEnabled() && !drawing_exercise::active())
+            return "drawing check usable without a drawing on page " + page_id;
         return QString();
     }
 
@@ -249,7 +259,7 @@ private slots:
     {
         const std::map<QString, PageLook> pages = knownPages();
         QVERIFY(pages.size() > 1);
-        auto w = newWindow(QSize(1280, 1024), seed);
+        auto w = newWindow(wholeScreen, seed);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
 

@@ -1,4 +1,4 @@
-// Number formatting and parsing, with point and comma locales.
+// Number formatting and parsing; the point on point and comma locales.
 #include "platform/numfmt.h"
 
 #include <QElapsedTimer>
@@ -40,7 +40,7 @@ private slots:
         QTest::newRow("1000, 3 decimals") << "C" << 1000.0 << 3 << "1.000E+003";
         QTest::newRow("0.01, 5 decimals") << "C" << 0.01 << 5 << "1.00000E-002";
         QTest::newRow("sqrt(10)/1000") << "C" << 0.00316227766 << 5 << "3.16228E-003";
-        QTest::newRow("0.5 with comma") << "de_DE" << 0.5 << 2 << "5,00E-001";
+        QTest::newRow("0.5 on a German system") << "de_DE" << 0.5 << 2 << "5.00E-001";
         QTest::newRow("100 as %.2e") << "C" << 100.0 << 2 << "1.00E+002";
         QTest::newRow("negative") << "C" << -2500.0 << 4 << "-2.5000E+003";
         QTest::newRow("zero") << "C" << 0.0 << 2 << "0.00E+000";
@@ -62,8 +62,8 @@ private slots:
         QCOMPARE(numfmt::fixed(-40, 2), QString("-40.00"));
         QCOMPARE(numfmt::fixed(23.333333L, 2, 7), QString("  23.33"));
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(numfmt::fixed(200.0L / 3, 2), QString("66,67"));
-        QCOMPARE(numfmt::fixed(0, 2), QString("0,00"));
+        QCOMPARE(numfmt::fixed(200.0L / 3, 2), QString("66.67"));
+        QCOMPARE(numfmt::fixed(0, 2), QString("0.00"));
         QCOMPARE(numfmt::integer(-3), QString("-3"));
     }
 
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(numfmt::fixed(1.0L, -3), QString("1"));
         QCOMPARE(numfmt::fixed(-7.0L, 2, 200), QString(195, ' ') + "-7.00");
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(numfmt::sci(1.0L, 130), "1," + QString(130, '0') + "E+000");
+        QCOMPARE(numfmt::sci(1.0L, 130), "1." + QString(130, '0') + "E+000");
         QLocale::setDefault(QLocale::c());
         // The exact decimal expansion reads back as the same value.
         for (long double v : {1e120L, 1e200L, -3.7e1000L, std::numeric_limits<long double>::max()}) {

@@ -464,7 +464,7 @@ private slots:
                  QString("Von   3 Punkt(en) wurde(n) bisher   1   ( das sind   33.33  %  )   richtig bearbeitet"));
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(exercise_statistics_text(3, 2, noun, tail),
-                 QString("Von   3 Punkt(en) wurde(n) bisher   2   ( das sind   66,67  %  )   richtig bearbeitet"));
+                 QString("Von   3 Punkt(en) wurde(n) bisher   2   ( das sind   66.67  %  )   richtig bearbeitet"));
     }
 
     void returningToThePageStartsACleanTask()

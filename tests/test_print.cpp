@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <climits>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -201,6 +202,41 @@ class TestPrint : public QObject {
         return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
     }
 
+    // The PDF's one A4 page, checked by pdfinfo and rendered in grey, at
+    // 254 dpi one pixel to 0.1 mm. A null image after a failure or a skip
+    // (without poppler-utils).
+    QImage renderedSheet(const QString& pdf, int dpi = 254)
+    {
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (pdfinfo.isEmpty() || pdftoppm.isEmpty()) {
+            QTest::qSkip("poppler-utils are not installed", __FILE__, __LINE__);
+            return {};
+        }
+        QProcess info;
+        info.start(pdfinfo, {pdf});
+        const QString out = info.waitForFinished(30000) ? QString::fromUtf8(info.readAllStandardOutput()) : QString();
+        const auto pages = QRegularExpression(R"(Pages:\s+(\d+))").match(out);
+        const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(out);
+        // A4 portrait, in points.
+        if (!QTest::qVerify(pages.hasMatch() && pages.captured(1).toInt() == 1 && size.hasMatch() &&
+                                qAbs(size.captured(1).toDouble() - 595.28) < 0.5 &&
+                                qAbs(size.captured(2).toDouble() - 841.89) < 0.5,
+                            "one A4 page", qPrintable(out), __FILE__, __LINE__))
+            return {};
+        const QString prefix = home.filePath("sheet");
+        QProcess render;
+        render.start(pdftoppm, {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png", "-singlefile",
+                                pdf, prefix});
+        render.waitForFinished(60000);
+        const QImage page(prefix + ".png");
+        // The renderer rounds 297 mm up.
+        if (!QTest::qVerify(page.width() == 2100 * dpi / 254 && qAbs(page.height() - 2970 * dpi / 254) <= 1,
+                            "an A4 page", "", __FILE__, __LINE__))
+            return {};
+        return page.convertToFormat(QImage::Format_Grayscale8);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -259,7 +295,7 @@ private slots:
         QTest::newRow("five decades") << 1.0 << 1e5 << "C"
                                       << "[ 5 Dekaden mit je   28.00 mm ; 25 mm/20 dB ; 45 mm/90° ]";
         QTest::newRow("German separator") << 0.001 << 1000.0 << "de_DE"
-                                          << "[ 6 Dekaden mit je   23,33 mm ; 25 mm/20 dB ; 45 mm/90° ]";
+                                          << "[ 6 Dekaden mit je   23.33 mm ; 25 mm/20 dB ; 45 mm/90° ]";
         QTest::newRow("one decade") << 10.0 << 100.0 << "C"
                                     << "[ 1 Dekaden mit je  140.00 mm ; 25 mm/20 dB ; 45 mm/90° ]";
     }
@@ -696,35 +732,9 @@ private slots:
         const QString pdf = QDir(documents()).filePath("FALKORIN-Diagrammblatt-06_02.pdf");
         QVERIFY(QFileInfo::exists(pdf));
 
-        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
-        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-        if (pdfinfo.isEmpty() || pdftoppm.isEmpty())
-            QSKIP("poppler-utils are not installed");
-
-        QProcess info;
-        info.start(pdfinfo, {pdf});
-        QVERIFY(info.waitForFinished(30000));
-        QCOMPARE(info.exitCode(), 0);
-        const QString out = QString::fromUtf8(info.readAllStandardOutput());
-        const auto pages = QRegularExpression(R"(Pages:\s+(\d+))").match(out);
-        QVERIFY(pages.hasMatch());
-        QCOMPARE(pages.captured(1).toInt(), 1);
-        const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(out);
-        QVERIFY(size.hasMatch());
-        QVERIFY(qAbs(size.captured(1).toDouble() - 595.28) < 0.5); // A4 portrait, in points
-        QVERIFY(qAbs(size.captured(2).toDouble() - 841.89) < 0.5);
-
-        // At 254 dpi one pixel is 0.1 mm.
-        const QString prefix = home.filePath("sheet");
-        QProcess render;
-        render.start(pdftoppm, {"-r", "254", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", pdf, prefix});
-        QVERIFY(render.waitForFinished(60000));
-        QCOMPARE(render.exitCode(), 0);
-        QImage page(prefix + ".png");
-        QVERIFY(!page.isNull());
-        QCOMPARE(page.width(), 2100);
-        QVERIFY(qAbs(page.height() - 2970) <= 1); // the renderer rounds 297 mm up
-        page = page.convertToFormat(QImage::Format_Grayscale8);
+        QImage page = renderedSheet(pdf);
+        if (page.isNull())
+            return;
 
         QList<int> rows(page.height()), columns(page.width());
         for (int y = 0; y < page.height(); ++y) {
@@ -748,6 +758,55 @@ private slots:
         QVERIFY(qAbs(axis - 1400) <= 5);
         QVERIFY(qAbs(db20 - 150) <= 5);
         QVERIFY(qAbs(deg90 - 300) <= 5);
+    }
+
+    // Every sheet, with the ranges its page sets, stands centred between top
+    // and bottom with at least 10 mm of paper free at each edge (a printer
+    // prints the PDF to about 5 mm of the edge), and keeps its scales.
+    void everySheetHasRoomAtEveryEdge_data()
+    {
+        QTest::addColumn<int>("lesson");
+        QTest::addColumn<int>("page");
+        for (auto [lesson, page] : {std::pair{5, 13}, {6, 2}, {6, 4}, {6, 5}, {6, 6}, {7, 2}, {7, 3}, {7, 4}, {8, 1},
+                                    {8, 2}, {8, 3}})
+            QTest::addRow("%02d_%02d", lesson, page) << lesson << page;
+    }
+    void everySheetHasRoomAtEveryEdge()
+    {
+        QFETCH(int, lesson);
+        QFETCH(int, page);
+        auto w = newWindow();
+        w->show_page(lesson, page);
+        click(w->B_druck);
+        int top = INT_MAX, bottom = 0; // the recorded grid lines that span both edges
+        for (const auto& op : horizontals(X0 - 15, XR + 15)) {
+            top = std::min(top, op.y1);
+            bottom = std::max(bottom, op.y1);
+        }
+        platform::setSheetHook(nullptr);
+        click(w->B_druck);
+        // One pixel to 0.2 mm: enough for margins, and a quarter of the rendering time.
+        const QImage sheet =
+            renderedSheet(QDir(documents()).filePath("FALKORIN-Diagrammblatt-" + page_id + ".pdf"), 127);
+        if (sheet.isNull())
+            return;
+        QList<int> rows(sheet.height()), columns(sheet.width());
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                if (sheet.constScanLine(y)[x] < 128) {
+                    ++rows[y];
+                    ++columns[x];
+                }
+        auto firstInk = [](const QList<int>& counts) { return int(std::find_if(counts.begin(), counts.end(), [](int n) { return n > 0; }) - counts.begin()); };
+        QList<int> reversedRows(rows.rbegin(), rows.rend()), reversedColumns(columns.rbegin(), columns.rend());
+        const int above = firstInk(rows), below = firstInk(reversedRows);
+        const int left = firstInk(columns), right = firstInk(reversedColumns);
+        qInfo("free: top %.1f mm, bottom %.1f mm, left %.1f mm, right %.1f mm", above / 5.0, below / 5.0,
+              left / 5.0, right / 5.0);
+        QVERIFY(std::min({above, below, left, right}) >= 50);
+        QVERIFY(qAbs(above - below) <= 10); // ink and text cells differ by a few tenths of a millimetre
+        const QList<double> grid = runCentres(rows, 650);
+        QVERIFY(qAbs((grid.back() - grid.front()) * 2 - (bottom - top)) <= 3);
     }
 
 private:

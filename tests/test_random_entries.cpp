@@ -165,7 +165,11 @@ private slots:
                     // One error box, short enough for any screen.
                     CHECKED(messages().size() == 1, context());
                     QCOMPARE(messages()[0].type, platform::MessageType::Error);
-                    CHECKED(messages()[0].text.size() <= 200 && messages()[0].text.count('\r') <= 1, context());
+                    const QString text = messages()[0].text;
+                    const QString& hint = TForm1::entry_hint;
+                    CHECKED(text.endsWith(hint) && text.size() - hint.size() <= 200 &&
+                                text.count('\r') - hint.count('\r') <= 1,
+                            context());
                     ++rejected;
                 }
                 if (!number || noAnswer) {

@@ -20,7 +20,7 @@ constexpr double fitted768 = 740.0 / 1024.0;
 
 QGraphicsView* view(TForm1& w)
 {
-    return qobject_cast<QGraphicsView*>(w.shownWindow());
+    return w.scaledView();
 }
 
 // Places the point of a known magnitude task with a click at `at` on the
@@ -67,37 +67,147 @@ private slots:
         QCOMPARE(platform::layoutPixel(screen, scale), layout);
     }
 
-    // Smaller screens get the notice and then the whole window, scaled down;
-    // the others keep the window at 100 % where it always stood.
+    // The whole window, caption and all, in the screen's free area: scaled
+    // down where that is smaller, 1:1 where it holds the window.
     void fitRule_data()
     {
         QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("available"); // empty: no panels
         QTest::addColumn<double>("scale");
-        QTest::newRow("1024 x 768") << QSize(1024, 768) << fitted768;
-        QTest::newRow("1366 x 768") << QSize(1366, 768) << fitted768;
-        QTest::newRow("800 x 600") << QSize(800, 600) << 572.0 / 1024;
-        QTest::newRow("640 x 480: never below half, scrolls") << QSize(640, 480) << 0.5;
-        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << 1.0;
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 1.0;
+        QTest::newRow("1280 x 1024, 32 px panel at the top")
+            << QSize(1280, 1024) << QRect(0, 32, 1280, 992) << (992.0 - 28) / 1024;
+        QTest::newRow("1920 x 1080, 40 px panel at the bottom")
+            << QSize(1920, 1080) << QRect(0, 0, 1920, 1040) << (1040.0 - 28) / 1024;
+        QTest::newRow("1366 x 768, 30 px panel on the left")
+            << QSize(1366, 768) << QRect(30, 0, 1336, 768) << fitted768;
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << QRect() << fitted768;
+        QTest::newRow("800 x 600") << QSize(800, 600) << QRect() << 572.0 / 1024;
+        QTest::newRow("640 x 480: never below half, scrolls") << QSize(640, 480) << QRect() << 0.5;
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << QRect() << (1024.0 - 28) / 1024;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QRect() << 1.0;
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << QRect() << 1.0;
     }
     void fitRule()
     {
         QFETCH(QSize, screen);
+        QFETCH(QRect, available);
         QFETCH(double, scale);
-        auto w = newWindow(screen);
-        QCOMPARE(int(messages().size()), screen == QSize(1280, 1024) ? 0 : 1);
+        auto w = newWindow(screen, available);
         QCOMPARE(w->zoom(), scale);
         QVERIFY(w->isVisible());
         QCOMPARE(view(*w) != nullptr, scale < 1);
+        QWidget* shown = w->shownWindow();
+        if (scale > 0.5) { // the whole window with its caption lies in the free area
+            const QRect window(shown->pos(), shown->size() + QSize(0, platform::captionHeight));
+            QVERIFY(platform::availableArea().contains(window));
+            QCOMPARE(shown->size(), QSize(qCeil(1280 * scale), qCeil(1024 * scale)));
+        }
         if (scale == 1.0)
             return;
         QVERIFY(view(*w)->isVisible());
         QCOMPARE(view(*w)->verticalScrollBar()->isVisible(), scale == 0.5);
-        if (scale > 0.5) { // the whole window with its caption lies on the screen
-            const QRect window(view(*w)->pos(), view(*w)->size() + QSize(0, platform::captionHeight));
-            QVERIFY(QRect(QPoint(0, 0), screen).contains(window));
-            QCOMPARE(view(*w)->size(), QSize(qCeil(1280 * scale), qCeil(1024 * scale)));
+    }
+
+    // Every screen pixel of a layout pixel reads that layout pixel, at every
+    // zoom and device pixel ratio, wherever the layout starts; above 1:1 no
+    // layout pixel is out of reach.
+    void everyScreenPixelReadsItsLayoutPixel_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("1:1") << 1.0 << 1.0;
+        QTest::newRow("ratio 1.25") << 1.25 << 1.0;
+        QTest::newRow("ratio 2 at 67.5 %: 1.35") << 2.0 << 0.675;
+        QTest::newRow("ratio 1.5") << 1.5 << 1.0;
+        QTest::newRow("ratio 2") << 2.0 << 1.0;
+        QTest::newRow("zoom 72 %") << 1.0 << 0.72;
+        QTest::newRow("zoom 135 %") << 1.0 << 1.35;
+    }
+    void everyScreenPixelReadsItsLayoutPixel()
+    {
+        QFETCH(double, ratio);
+        QFETCH(double, zoom);
+        const double unit = ratio * zoom; // screen pixels per layout pixel
+        for (const QPointF origin : {QPointF(0, 0), QPointF(101.6, 40.8)}) {
+            const double start = origin.x() * ratio; // the layout's corner on the screen
+            for (int layout : {0, 143, 146, 149, 517}) {
+                int hits = 0;
+                for (int d = int(start + layout * unit) - 2; d <= int(start + (layout + 1) * unit) + 2; ++d) {
+                    const double centre = d + 0.5 - start; // of the screen pixel, from the corner
+                    if (centre >= layout * unit && centre < (layout + 1) * unit) {
+                        ++hits; // delivered as the screen pixel over the ratio
+                        QCOMPARE(platform::layoutPixel(QPointF(d / ratio, origin.y()), ratio, origin, zoom).x(), layout);
+                    }
+                }
+                QVERIFY(hits >= (unit >= 1 ? 1 : 0));
+            }
         }
+    }
+
+    // The real scaled window: every pixel of a few layout pixels, clicked.
+    void clicksOnTheScaledWindow()
+    {
+        auto w = openLesson(3);
+        w->setZoom(1.35);
+        point_by_mouse = true;
+        for (int x = int(143 * 1.35); x <= int(150 * 1.35); ++x) {
+            QTest::mouseClick(view(*w)->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, int(300 * 1.35)));
+            QCOMPARE(stored_px, int(std::floor((x + 0.5) / 1.35)));
+            QCOMPARE(stored_py, 300);
+        }
+    }
+
+    // The window follows the student's size, the layout scaled uniformly and
+    // centred in it, without scroll bars; Ctrl+0 brings back the fitted size.
+    void resizeAndMaximize()
+    {
+        auto w = openLesson(3);
+        QWidget* shown = w->shownWindow();
+        shown->resize(1000, 700);
+        QCOMPARE(w->zoom(), 700.0 / 1024);
+        QVERIFY(view(*w));
+        QCOMPARE(view(*w)->geometry(), QRect((1000 - 875) / 2, 0, 875, 700));
+        QVERIFY(!view(*w)->verticalScrollBar()->isVisible() && !view(*w)->horizontalScrollBar()->isVisible());
+        shown->showMaximized();
+        QTRY_VERIFY(shown->isMaximized());
+        QCOMPARE(w->zoom(), platform::fitScale(shown->size(), QSize(1280, 1024)));
+        QTest::keySequence(shown, QKeySequence("Ctrl+0"));
+        QVERIFY(!shown->isMaximized());
+        QCOMPARE(w->zoom(), 1.0);
+        QCOMPARE(shown->size(), QSize(1280, 1024));
+        QVERIFY(!view(*w));
+    }
+
+    // Zoomed out and back on a desktop with a panel: the fitted size again,
+    // whole on the screen, nothing to scroll.
+    void backToTheFittedSize()
+    {
+        auto w = newWindow(QSize(1280, 1024), QRect(0, 32, 1280, 992));
+        QWidget* shown = w->shownWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        for (const char* key : {"Ctrl+-", "Ctrl++", "Ctrl++"})
+            QTest::keySequence(shown, QKeySequence(key));
+        QCOMPARE(w->zoom(), 1.1);
+        QTest::keySequence(shown, QKeySequence("Ctrl+0"));
+        // Fitted with the frame the window has now.
+        QVERIFY(w->zoom() < 1 && w->zoom() >= (992.0 - 28) / 1024);
+        QCOMPARE(shown->size(), QSize(qCeil(1280 * w->zoom()), qCeil(1024 * w->zoom())));
+        QVERIFY(platform::availableArea().contains(shown->frameGeometry()));
+        QVERIFY(!view(*w)->verticalScrollBar()->isVisible() && !view(*w)->horizontalScrollBar()->isVisible());
+    }
+
+    // Size and zoom are kept for the next start where the screen holds them.
+    void sizeAndZoomKept()
+    {
+        auto w = newWindow();
+        w->shownWindow()->resize(1100, 900);
+        click(w->B_Ende);
+        w = newWindow(testutil::wholeScreen, QRect(), 1, true);
+        QCOMPARE(w->shownWindow()->size(), QSize(1100, 900));
+        QCOMPARE(w->zoom(), 1100.0 / 1280);
+        QVERIFY(messages().empty());
+        w = newWindow(QSize(1366, 768), QRect(), 1, true);
+        QCOMPARE(w->zoom(), fitted768);
     }
 
     // A click on the scaled window stores and rates the layout pixel under
@@ -184,6 +294,8 @@ private slots:
         QTest::newRow("Alt+Right") << 2 << QStringList{"Alt+Right"} << false << "02_02" << 0 << 1.0;
         QTest::newRow("Alt+Right, Alt+Left") << 2 << back << false << "02_01" << 0 << 1.0;
         QTest::newRow("disabled page buttons") << 2 << back << true << "02_01" << 0 << 1.0;
+        QTest::newRow("Alt+W, Alt+W, Alt+Z") << 2 << QStringList{"Alt+W", "Alt+W", "Alt+Z"} << false << "02_02" << 0
+                                            << 1.0;
         QTest::newRow("Ctrl+P without the button") << 2 << QStringList{"Ctrl+P"} << false << "02_01" << 0 << 1.0;
         QTest::newRow("Ctrl+P where shown") << 6 << QStringList{"Alt+Right", "Ctrl+P"} << false << "06_02" << 1 << 1.0;
         QTest::newRow("Ctrl++ twice") << 3 << QStringList{"Ctrl++", "Ctrl++"} << false << "03_01" << 0 << 1.25;

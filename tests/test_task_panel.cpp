@@ -119,7 +119,7 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("percent");
         QTest::newRow("point") << QLocale::c() << "66.67";
-        QTest::newRow("comma") << QLocale(QLocale::German, QLocale::Germany) << "66,67";
+        QTest::newRow("German system") << QLocale(QLocale::German, QLocale::Germany) << "66.67";
     }
     void threeAnsweredTwoRight()
     {

@@ -1,7 +1,11 @@
 // Start-up, the introductory page, the screen-size notice and quitting.
 #include "testutil.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -11,29 +15,36 @@ using namespace testutil;
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
+    // The window centred in the free area; one notice, naming the scale and
+    // the keys, only where the window is shown smaller than 1:1.
     void screenSizes_data()
     {
         QTest::addColumn<QSize>("screen");
-        QTest::addColumn<bool>("notice");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QString>("notice"); // the scale named, empty: none
         QTest::addColumn<QPoint>("position");
-        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << false << QPoint(0, 0);
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true << QPoint(320, 14);
-        QTest::newRow("1280 x 1080") << QSize(1280, 1080) << true << QPoint(0, 14);
+        QTest::newRow("1280 x 1024, panel at the top") << QSize(1280, 1024) << QRect(0, 32, 1280, 992) << "94 %"
+                                                       << QPoint(37, 32);
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << QRect() << "97 %" << QPoint(17, 0);
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << QRect() << "72 %" << QPoint(220, 0);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << QRect() << "" << QPoint(320, 14);
+        QTest::newRow("1920 x 1200") << QSize(1920, 1200) << QRect() << "" << QPoint(320, 74);
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << QRect() << "" << QPoint(1280, 554);
     }
     void screenSizes()
     {
         QFETCH(QSize, screen);
-        QFETCH(bool, notice);
+        QFETCH(QRect, available);
+        QFETCH(QString, notice);
         QFETCH(QPoint, position);
-        auto w = newWindow(screen);
-        QCOMPARE(int(messages().size()), notice ? 1 : 0);
-        if (notice) {
+        auto w = newWindow(screen, available);
+        QCOMPARE(int(messages().size()), notice.isEmpty() ? 0 : 1);
+        if (!notice.isEmpty()) {
             QCOMPARE(messages()[0].type, platform::MessageType::Information);
-            QVERIFY(messages()[0].text.startsWith("Die Darstellungen des Programms  FALKORIN\rerfordert"));
-            QVERIFY(messages()[0].text.contains("  >  1280 pixel * 1024 pixel  <"));
-            QVERIFY(messages()[0].text.endsWith("mit dem Programm ist  N I C H T  möglich."));
+            QVERIFY(messages()[0].text.contains("  " + notice + "  "));
+            QVERIFY(messages()[0].text.contains("Strg + Plus") && messages()[0].text.contains("Strg + Minus"));
         }
-        QCOMPARE(w->pos(), position);
+        QCOMPARE(w->shownWindow()->pos(), position);
         QCOMPARE(w->size(), QSize(1280, 1024));
     }
 
@@ -195,6 +206,57 @@ private slots:
         QVERIFY(m->verticalScrollBar()->isVisible());
         QVERIFY(!m->horizontalScrollBar()->isVisible());
         QCOMPARE(m->text(), many.join("\r\n"));
+    }
+
+    // The toolkit's own texts, as in a field's context menu, are German.
+    void toolkitTextsInGerman()
+    {
+        QVERIFY(platform::useGermanToolkitTexts());
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QString("&Rückgängig"));
+    }
+
+    // Every control says what it is to a screen reader; every button and
+    // field says what it does.
+    void namesAndTooltips()
+    {
+        auto w = newWindow();
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            if (c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
+            const bool acts = (qobject_cast<QAbstractButton*>(c) && !qobject_cast<QRadioButton*>(c)) ||
+                              qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c);
+            QVERIFY2(!acts || !c->toolTip().isEmpty(), qPrintable(c->objectName()));
+        }
+    }
+
+    // The values under the mouse show on a text page at once, on exercise
+    // and question pages only after the check.
+    void readout()
+    {
+        auto w = openLesson(2);
+        const auto over = [&](int x, int y) {
+            QTest::mouseMove(w.get(), QPoint(x, y + 1)); // a move to where the mouse is is none
+            QTest::mouseMove(w.get(), QPoint(x, y));
+            return w->readout()->isVisible() ? w->readout()->text() : QString();
+        };
+        QVERIFY(over(200, 300).isEmpty()); // 02_01 shows pictures where the chart stands
+        click(w->B_rechts); // questions
+        click(w->B_rechts); // 02_03, text beside the chart
+        const QString magnitude = over(freq_to_x(1), db_to_y(20));
+        QVERIFY(magnitude.contains("w = 1.00E+000") && magnitude.endsWith("20.00 dB"));
+        QVERIFY(over(freq_to_x(10), phase_to_y(0)).endsWith("= 0.0°"));
+        QVERIFY(over(30, db_to_y(20)).isEmpty()); // beside the diagrams
+        chooseLesson(*w, 3);
+        QVERIFY(over(freq_to_x(1), db_to_y(20)).isEmpty());
+        w->B_pruefClick();
+        QVERIFY(!over(freq_to_x(1), db_to_y(20)).isEmpty());
+        click(w->B_neu);
+        QVERIFY(over(freq_to_x(1), db_to_y(20)).isEmpty());
+        // The readout covers no control.
+        for (QWidget* c : w->P_Wahl->findChildren<QWidget*>())
+            QVERIFY(c == w->readout() || c->parent() != w->P_Wahl || !c->geometry().intersects(w->readout()->geometry()));
     }
 
     void endButtonClosesTheWindow()

@@ -2,7 +2,9 @@
 
 #include "construction/Uallgemein.h"
 
+#include <QDir>
 #include <QLocale>
+#include <QTemporaryDir>
 
 namespace testutil {
 
@@ -14,8 +16,17 @@ std::vector<Message>& messages()
 
 std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed)
 {
+    return newWindow(screen, QRect(), seed);
+}
+
+std::unique_ptr<TForm1> newWindow(QSize screen, QRect available, unsigned long long seed, bool keepSettings)
+{
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    if (!keepSettings)
+        QDir(config.path()).removeRecursively();
     messages().clear();
-    platform::setScreenSizeOverride(screen);
+    platform::setScreenOverride(screen, available);
     platform::setMessageHook([](platform::MessageType t, const QString& s) {
         messages().push_back({t, s});
     });
@@ -26,7 +37,7 @@ std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed)
 
 std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed)
 {
-    auto w = newWindow(QSize(1280, 1024), seed);
+    auto w = newWindow(wholeScreen, seed);
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w.get()))
         qFatal("the window does not become active");

@@ -21,9 +21,16 @@ struct Message {
 // Every message box shown since the window was made (none opens).
 std::vector<Message>& messages();
 
-// A new main window as after start-up, on a pretended screen. Message boxes
-// are recorded instead of shown; the random generator is seeded.
-std::unique_ptr<TForm1> newWindow(QSize screen = QSize(1280, 1024), unsigned long long seed = 1);
+// A screen whose free area holds the whole window, caption and all, 1:1.
+inline const QSize wholeScreen(1920, 1200);
+
+// A new main window as after start-up, on a pretended screen, with nothing
+// kept from an earlier run. Message boxes are recorded instead of shown;
+// the random generator is seeded. Kept window settings go to a folder of
+// the tests' own.
+std::unique_ptr<TForm1> newWindow(QSize screen = wholeScreen, unsigned long long seed = 1);
+std::unique_ptr<TForm1> newWindow(QSize screen, QRect available, unsigned long long seed = 1,
+                                  bool keepSettings = false);
 
 // A new window, active so that it takes the keyboard, on the first page of
 // a lesson chosen as the student would.
