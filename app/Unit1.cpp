@@ -130,6 +130,7 @@ void TForm1::connect_handlers()
     connect(B_inhalt, &QPushButton::clicked, this, [this] { B_inhaltClick(); });
     connect(B_lernstand, &QPushButton::clicked, this, [this] { B_lernstandClick(); });
     connect(B_weiter, &QPushButton::clicked, this, [this] { B_weiterClick(); });
+    connect(B_zufall, &QPushButton::clicked, this, [this] { B_zufallClick(); });
     // Enter moves from the numerator to the denominator and accepts there.
     E_zaehler->onKeyPress = [this](int key) {
         if (key != 13)

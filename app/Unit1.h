@@ -103,6 +103,9 @@ public:
     platform::Label* l_nenner;
     platform::Edit* E_nenner;
     platform::Button* B_uebernehmen;
+    // A random practice function, of the level and form chosen beside it.
+    platform::Button* B_zufall;
+    platform::ComboBox* CB_zufall;
 
     // The progress of the course: the page's place in the navigation panel;
     // below it the contents and the record for the teacher; on the
@@ -197,6 +200,7 @@ public:
     // The own example: opening page 09_01 and accepting the typed function.
     void B_eigenClick();
     void B_uebernehmenClick();
+    void B_zufallClick();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -138,8 +138,17 @@ void TForm1::build_layout()
     E_nenner = new Edit(P_eigen, QStringLiteral("E_nenner"), QRect(100, 48, 545, 24));
     B_uebernehmen = new Button(P_eigen, QStringLiteral("B_uebernehmen"), QRect(100, 90, 250, 25),
                                QStringLiteral("Funktion übernehmen"));
+    B_zufall = new Button(P_eigen, QStringLiteral("B_zufall"), QRect(365, 90, 140, 25),
+                          QStringLiteral("Zufällige Aufgabe"));
+    CB_zufall = new ComboBox(P_eigen, QStringLiteral("CB_zufall"), QRect(515, 90, 130, 25), 4, 4);
+    CB_zufall->setItem(0, QStringLiteral("leicht · Produkt"));
+    CB_zufall->setItem(1, QStringLiteral("schwer · Produkt"));
+    CB_zufall->setItem(2, QStringLiteral("leicht · Summe"));
+    CB_zufall->setItem(3, QStringLiteral("schwer · Summe"));
     QWidget::setTabOrder(E_zaehler, E_nenner);
     QWidget::setTabOrder(E_nenner, B_uebernehmen);
+    QWidget::setTabOrder(B_uebernehmen, B_zufall);
+    QWidget::setTabOrder(B_zufall, CB_zufall);
 
     // The page's place, centred in the gap between the lesson choice and
     // the page buttons.
@@ -196,6 +205,11 @@ void TForm1::describe_controls()
     tip(B_druck, QStringLiteral("Druckt das Diagrammblatt zu diesem Beispiel für die Konstruktion von Hand (Strg + P)"));
     tip(B_eigen, QStringLiteral("Öffnet eine Seite, auf der Sie eine eigene Übertragungs-Funktion G(s) konstruieren"));
     tip(B_uebernehmen, QStringLiteral("Übernimmt Zähler und Nenner und beginnt die Konstruktion"));
+    tip(B_zufall, QStringLiteral("Füllt Zähler und Nenner mit einer zufälligen Übungsfunktion und beginnt ihre "
+                                 "Konstruktion"));
+    tip(CB_zufall, QStringLiteral("Stufe und Form der zufälligen Übungsfunktion: leicht oder schwer ( doppelte "
+                                  "Wurzeln, negatives K, Allpass ), als Produkt oder als Summe"));
+    name(CB_zufall, QStringLiteral("Stufe und Form der zufälligen Aufgabe"));
     const QString keys = QStringLiteral("; Enter: weiter zum nächsten Feld, Esc: Übung verlassen");
     tip(E_freq, QStringLiteral("Eingabe des ersten Werts der Aufgabe (Frequenz oder Verhältnis f end / f anf)") + keys);
     tip(E_wert, QStringLiteral("Eingabe des zweiten Werts der Aufgabe (Betrag, Winkel oder Steigung)") + keys);
