@@ -1,6 +1,8 @@
 // The main window: start-up, the introductory page and quitting.
 #include "app/Unit1.h"
 
+#include "app/progress.h"
+#include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 #include "platform/scale_host.h"
 #include "platform/system.h"
@@ -15,6 +17,9 @@ TForm1* Form1 = nullptr;
 
 void draw_chart(bool magnitude, bool phase)
 {
+    // A redraw wipes a drawing in progress; the page that redraws says
+    // whether there is anything to draw.
+    drawing_exercise::leave();
     draw_chart(Form1->Canvas, magnitude, phase);
     Form1->magnitude_shown = magnitude;
     Form1->phase_shown = phase;
@@ -23,13 +28,18 @@ void draw_chart(bool magnitude, bool phase)
 // A rule across the memo, between the blocks of a text.
 using memo_text::rule;
 
-TForm1::TForm1()
-    : QWidget(nullptr), image_(1280, 1024, QImage::Format_RGB32)
+TForm1::TForm1(std::unique_ptr<ProgressStore> store)
+    : QWidget(nullptr), image_(1280, 1024, QImage::Format_RGB32), progress_store_(std::move(store))
 {
     Form1 = this;
     Canvas = platform::Canvas(&image_);
     Canvas.fill(window_color);
-    Canvas.changed = [this] { update(); };
+    // Only what an operation drew is shown anew, with a margin for the
+    // smoothed edges of the drawing at a finer scale.
+    Canvas.changed = [this] { update(Canvas.changedArea().adjusted(-3, -3, 3, 3)); };
+    // The drawing covers the whole client area: nothing needs to be filled
+    // beneath it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     build_layout();
     connect_handlers();
     connect_keys();
@@ -39,6 +49,7 @@ TForm1::TForm1()
 
 TForm1::~TForm1()
 {
+    progress::finish(progress_store_.get());
     host_.reset();
     if (Form1 == this)
         Form1 = nullptr;
@@ -89,6 +100,7 @@ void TForm1::connect_keys()
     key({QKeySequence(Qt::ALT | Qt::Key_B)}, [this, press] { press(B_Ende); });
     key({QKeySequence(Qt::ALT | Qt::Key_A)}, [this, press] { press(B_auswert); });
     key({QKeySequence(Qt::ALT | Qt::Key_P)}, [this, press] { press(B_pruef); });
+    key({QKeySequence(Qt::Key_F2)}, [this] { B_inhaltClick(); });
     // Ctrl+= as well: the plus sign needs Shift on many keyboards. One key
     // bound twice would fire neither.
     QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
@@ -113,8 +125,13 @@ void TForm1::connect_handlers()
     connect(B_next, &QPushButton::clicked, this, [this] { B_nextClick(); });
     connect(B_ergeb, &QPushButton::clicked, this, [this] { B_ergebClick(); });
     connect(B_druck, &QPushButton::clicked, this, [this] { B_druckClick(); });
+    connect(B_zeichnung, &QPushButton::clicked, this, [this] { B_zeichnungClick(); });
     connect(B_eigen, &QPushButton::clicked, this, [this] { B_eigenClick(); });
     connect(B_uebernehmen, &QPushButton::clicked, this, [this] { B_uebernehmenClick(); });
+    connect(B_inhalt, &QPushButton::clicked, this, [this] { B_inhaltClick(); });
+    connect(B_lernstand, &QPushButton::clicked, this, [this] { B_lernstandClick(); });
+    connect(B_weiter, &QPushButton::clicked, this, [this] { B_weiterClick(); });
+    connect(B_zufall, &QPushButton::clicked, this, [this] { B_zufallClick(); });
     // Enter moves from the numerator to the denominator and accepts there.
     E_zaehler->onKeyPress = [this](int key) {
         if (key != 13)
@@ -167,6 +184,7 @@ void TForm1::create()
         l_loes[k]->setText(QString());
 
     intro_page();
+    progress::start(progress_store_.get());
 
     // Over the window, once it stands: where the screen cannot hold the
     // layout 1:1, the scale it is shown at and how to change it; not again

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: every lesson page is drawn in it, by page functions that
 // act on the program-wide state (app/state.h) and on the controls below.
+#include "app/progress.h"
 #include "app/state.h"
 #include "chart/chart.h"
 #include "platform/canvas.h"
@@ -12,7 +13,7 @@
 #include <memory>
 
 class QGraphicsView;
-namespace platform { class Edit; class ScaleHost; }
+namespace platform { class Edit; class Mark; class ScaleHost; }
 
 // Panel colours.
 inline const QColor sky_blue(166, 202, 240);
@@ -23,7 +24,9 @@ inline const QColor window_color(255, 255, 255);
 
 class TForm1 : public QWidget {
 public:
-    TForm1();
+    // The progress of the course is read from and kept in `store`; without
+    // one nothing is read or written.
+    explicit TForm1(std::unique_ptr<ProgressStore> store = nullptr);
     ~TForm1() override;
 
     // The window's drawing surface: a retained image under the controls.
@@ -84,6 +87,9 @@ public:
     platform::Button* B_next;
     platform::Button* B_ergeb;
     platform::Button* B_druck;
+    // Rating the step's polygon drawn on screen, and its statistics line.
+    platform::Button* B_zeichnung;
+    platform::Panel* P_zeichn_statistik;
 
     platform::Memo* M_teilaufg;
     platform::Memo* M_teilloes;
@@ -97,6 +103,25 @@ public:
     platform::Label* l_nenner;
     platform::Edit* E_nenner;
     platform::Button* B_uebernehmen;
+    // A random practice function, of the level and form chosen beside it.
+    platform::Button* B_zufall;
+    platform::ComboBox* CB_zufall;
+
+    // The progress of the course: the page's place in the navigation panel;
+    // below it the contents and the record for the teacher; on the
+    // introductory page the way back to the last page, with a summary; and
+    // beside each drop-down list whether its answer was right.
+    platform::Label* L_seite;
+    platform::Button* B_inhalt;
+    platform::Button* B_lernstand;
+    platform::Panel* P_fortschritt;
+    platform::Label* L_zuletzt;
+    platform::Label* L_bilanz;
+    platform::Button* B_weiter;
+    std::array<platform::Mark*, 6> L_marke{}; // [1..5]
+    void B_inhaltClick();
+    void B_lernstandClick();
+    void B_weiterClick();
 
     // Start-up and the introductory page.
     void create();
@@ -160,6 +185,7 @@ public:
     void B_nextClick();
     void B_ergebClick();
     void B_druckClick();
+    void B_zeichnungClick();
 
     // The values under the mouse in a line under the chart, where they give
     // nothing away: everywhere but on exercise and question pages, and there
@@ -176,6 +202,7 @@ public:
     // The own example: opening page 09_01 and accepting the typed function.
     void B_eigenClick();
     void B_uebernehmenClick();
+    void B_zufallClick();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -190,6 +217,7 @@ private:
     void connect_keys();
     QImage image_;
     std::unique_ptr<platform::ScaleHost> host_;
+    std::unique_ptr<ProgressStore> progress_store_;
     platform::Label* readout_ = nullptr;
 };
 

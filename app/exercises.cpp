@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 #include "construction/Uallgemein.h"
+#include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 #include "platform/system.h"
 
@@ -297,6 +298,7 @@ void TForm1::maus_down(MouseButton button, bool shift_empty, int x, int y)
         line_mouse(left, right, x, y);
     if (constant_mode)
         constant_mouse(left, right, x, y);
+    drawing_exercise::mouse(left, right, x, y);
 }
 
 static void check_point()

@@ -1,6 +1,7 @@
 // Page state, the page dispatcher, the lesson choice, the page buttons, the
 // button states every page sets and the common page frame.
 #include "app/Unit1.h"
+#include "app/progress.h"
 #include "construction/own_example.h"
 #include "lessons/pages.h"
 
@@ -121,11 +122,8 @@ void TForm1::lektion_wahl()
         leave_page();
         first();
     }
-
-    lesson_answered[lesson_no] = 0;
-    lesson_solved[lesson_no] = 0;
-    // The page has drawn its statistics line before the counters were zeroed.
-    show_statistics();
+    // Each lesson keeps its counters for the whole course: entering it
+    // again shows them as they were.
 }
 
 void TForm1::B_linksClick()
@@ -235,4 +233,5 @@ void TForm1::draw_page_frame(const QString& title, const QString& date, int fram
     // The way into the own example lies below the frame of the pages that
     // offer it, where they have nothing.
     B_eigen->setVisible(own_example_button);
+    progress::page_shown();
 }

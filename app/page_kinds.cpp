@@ -66,7 +66,7 @@ void apply_page_kind(PageKind kind, int memo_height, KindVariant variant)
         f->M_text->show();
         // The page text ends above the subtask memo, which would hide its
         // last line and the foot of its scroll bar.
-        f->M_text->setHeight(std::min(memo_height, f->M_teilaufg->y() - f->M_text->y()));
+        f->M_text->setHeight(std::min(memo_height, f->M_teilaufg->y() - f->M_text->y()), true);
         f->M_teilaufg->show();
         f->M_teilloes->show();
         break;

@@ -43,6 +43,7 @@ long double entered_f2, entered_v2;
 int points_done, points_right;
 int lines_done, lines_right;
 int constants_done, constants_right;
+int drawings_done, drawings_right;
 bool escape_pressed;
 
 int subtask_no;
@@ -84,6 +85,7 @@ void reset_program_state()
     points_done = points_right = 0;
     lines_done = lines_right = 0;
     constants_done = constants_right = 0;
+    drawings_done = drawings_right = 0;
     escape_pressed = false;
     subtask_no = subtask_count = 0;
     reset_construction();

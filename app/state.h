@@ -50,6 +50,7 @@ extern long double entered_f2, entered_v2;
 extern int points_done, points_right;
 extern int lines_done, lines_right;
 extern int constants_done, constants_right;
+extern int drawings_done, drawings_right; // construction steps drawn on screen
 extern bool escape_pressed;      // Esc in an exercise field: its exit leaves for the introduction
 
 // Guided construction.

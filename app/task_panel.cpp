@@ -2,6 +2,7 @@
 #include "app/task_panel.h"
 
 #include "app/Unit1.h"
+#include "app/progress.h"
 #include "platform/numfmt.h"
 
 #include <QStyle>
@@ -46,6 +47,7 @@ void show_question_page(const QuestionPage& page)
     for (int k = 1; k <= 5; ++k) {
         f->Memo_L[k]->hide();
         f->CB_A[k]->setEnabled(true);
+        f->L_marke[k]->setKind(platform::Mark::Kind::None);
     }
     f->show_statistics();
     answer_key.fill(0);
@@ -85,17 +87,25 @@ void TForm1::B_auswertClick()
 {
     answers_checked = true;
     const int L = lesson_no;
+    Count score;
     for (int k = 1; k <= 5; ++k) {
         const int i = CB_A[k]->currentIndex();
+        const bool right = i != 0 && (i == answer_key[k] || i == second_key[k]);
         if (i != 0) {
             lesson_answered[L] += 1;
             total_answered += 1;
-            if (i == answer_key[k] || i == second_key[k]) {
+            score.answered += 1;
+            if (right) {
                 lesson_solved[L] += 1;
                 total_solved += 1;
+                score.solved += 1;
             }
         }
+        // A question without a scored answer gets no mark.
+        using Kind = platform::Mark::Kind;
+        L_marke[k]->setKind(answer_key[k] == 0 ? Kind::None : i == 0 ? Kind::Open : right ? Kind::Right : Kind::Wrong);
     }
+    progress::page_scored(page_id, score);
     show_statistics();
     for (int k = 1; k <= 5; ++k)
         CB_A[k]->setEnabled(false);

@@ -4,6 +4,8 @@
 
 #include "app/Unit1.h"
 #include "construction/construction_data.h"
+#include "construction/drawing_exercise.h"
+#include "construction/result_text.h"
 #include "platform/numfmt.h"
 #include "platform/text.h"
 
@@ -132,6 +134,7 @@ void start_construction(bool last_page)
     f->B_ergeb->setEnabled(false);
     f->B_druck->show();
     advance_subtask(page_lesson, page_id, subtask_no);
+    drawing_exercise::show_controls();
 }
 
 void TForm1::B_nextClick()
@@ -139,6 +142,7 @@ void TForm1::B_nextClick()
     subtask_no += 1;
     advance_subtask(page_lesson, page_id, subtask_no);
     B_ergeb->setEnabled(true);
+    drawing_exercise::begin_step();
 }
 
 // The writer of one construction page: the heading and instruction of
@@ -162,7 +166,8 @@ static void write_subtask_text(const SubtaskPage& page, int& no)
                                 crlf.repeated(3) + memo_text::rule + crlf.repeated(page.heading_breaks);
         f->M_teilaufg->setText(heading);
         if (no >= 1) // a counter below 1 has no instruction
-            f->M_teilaufg->setText(f->M_teilaufg->text() + page.texts[static_cast<size_t>(no - 1)]);
+            f->M_teilaufg->setText(f->M_teilaufg->text() +
+                                   result_text::units_kept(page.texts[static_cast<size_t>(no - 1)]));
     }
 }
 
@@ -226,7 +231,7 @@ static void draw_result(const InterimResult& r)
     static const QFont columns = platform::controlFont(QStringLiteral("Courier New"), 16);
     f->M_teilloes->clear();
     f->M_teilloes->setFont(r.table ? columns : prose);
-    f->M_teilloes->setText(r.text);
+    f->M_teilloes->setText(result_text::units_kept(r.text));
     for (const ResultDrawing& d : r.drawings) {
         const Vertex* first = d.vertices.data();
         const Vertex* last = first + d.vertices.size();
@@ -255,16 +260,23 @@ static void draw_result(const InterimResult& r)
 void show_interim_result(const QString& lesson, const QString& id, int step)
 {
     TForm1* f = Form1;
+    // The solution is drawn over the student's drawing, which ends here.
+    drawing_exercise::end();
     f->M_teilloes->clear();
     f->B_ergeb->setEnabled(false);
     if (lesson != lesson_of(id))
         return;
+    if (const InterimResult* r = find_interim_result(id, step))
+        draw_result(*r);
+}
+
+const InterimResult* find_interim_result(const QString& id, int step)
+{
     for (const auto* table : {&results_lessons_5_6(), &results_lessons_7_8(), &own_results()})
         for (const InterimResult& r : *table)
-            if (r.id == id && r.step == step) {
-                draw_result(r);
-                return;
-            }
+            if (r.id == id && r.step == step)
+                return &r;
+    return nullptr;
 }
 
 void TForm1::B_ergebClick()

@@ -1,8 +1,11 @@
 // The instructions of the subtasks of every construction page.
 #include "construction/construction_data.h"
+#include "construction/result_text.h"
 #include "platform/text.h"
 
 namespace {
+
+using result_text::unbroken;
 
 const QString& nl = memo_text::crlf;
 
@@ -59,14 +62,14 @@ const std::vector<SubtaskPage>& subtask_pages()
               nl +
               QStringLiteral("und geben Sie den Wert der Eckkreisfrequenz    w1   sowie die Lage der Pol- und "
                              "Nullstelle an."),
-          QStringLiteral("Geben Sie die Gleichung für den Betrag des Zählerausdrucks  | Zähler ( s = jw ) |") + nl +
+          QStringLiteral("Geben Sie die Gleichung für den Betrag des Zählerausdrucks  ") + unbroken(QStringLiteral("| Zähler ( s = jw ) |")) + nl +
               eintragen,
-          QStringLiteral("Geben Sie die Gleichung für den Betrag des Ausdrucks  1 / | Nenner ( s = jw ) |") + nl +
+          QStringLiteral("Geben Sie die Gleichung für den Betrag des Ausdrucks  ") + unbroken(QStringLiteral("1 / | Nenner ( s = jw ) |")) + nl +
               eintragen,
-          QStringLiteral("Bilden Sie graphisch den Gesamtfrequenzgang der Funktion   | G ( s = jw ) |") + nl + farbig,
-          QStringLiteral("Geben Sie die Gleichung für den Phasenwinkel des Zählerausdrucks  Phi{ Zähler ( s = jw ) }") +
+          QStringLiteral("Bilden Sie graphisch den Gesamtfrequenzgang der Funktion   ") + unbroken(QStringLiteral("| G ( s = jw ) |")) + nl + farbig,
+          QStringLiteral("Geben Sie die Gleichung für den Phasenwinkel des Zählerausdrucks  ") + unbroken(QStringLiteral("Phi{ Zähler ( s = jw ) }")) +
               nl + verlauf,
-          QStringLiteral("Geben Sie die Gleichung für den Phasenwinkel des Nennerausdrucks  Phi{ Nenner ( s = jw ) }") +
+          QStringLiteral("Geben Sie die Gleichung für den Phasenwinkel des Nennerausdrucks  ") + unbroken(QStringLiteral("Phi{ Nenner ( s = jw ) }")) +
               nl + verlauf,
           QStringLiteral("Bilden Sie graphisch den Gesamtverlauf des Phasenwinkels der Funktion") + nl + farbig}},
 

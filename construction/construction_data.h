@@ -39,6 +39,10 @@ QString knick_instruction(const QString& ordinal);
 QString sum_instruction();
 QString colour_instruction();
 
+// The interim result of a step of a construction page, the own example's
+// included; none for a step without one.
+const InterimResult* find_interim_result(const QString& id, int step);
+
 // All construction pages with their subtasks.
 const std::vector<SubtaskPage>& subtask_pages();
 // The interim results of lessons 5 and 6, and of lessons 7 and 8.

@@ -1,7 +1,8 @@
 // The subtasks and interim results of the student's own example, made from
-// the factored function: the constant with the I/D part, the magnitude of
-// each corner factor, the total magnitude, the angle of the I/D part and of
-// each corner factor, the total angle, and the exact curves.
+// the factored function: the product form (the factoring of what was
+// typed), the constant with the I/D part, the magnitude of each corner
+// factor or complex pair, the total magnitude, the angle of the I/D part
+// and of each factor, the total angle, and the exact curves.
 #include "construction/own_example.h"
 
 #include "app/state.h"
@@ -9,6 +10,7 @@
 #include "construction/construction_data.h"
 #include "construction/result_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace result_text;
@@ -20,6 +22,7 @@ const QString& nl = memo_text::crlf;
 
 struct Construction {
     tf::TransferFunction g;
+    tf::Parsed typed;
     QString description;
     tf::Ranges r{};
     SubtaskPage page{own_example::page_id, 2, {}};
@@ -87,6 +90,11 @@ QString value_text(long double v)
 // "+20", "0", "-40".
 QString slope_text(long double v)
 {
+    if (!std::isfinite(v)) // never shown: every section has a length
+        return QString::number(static_cast<double>(v));
+    // A pair's ramp of 180° over 2·D decades needs a decimal: "-127.3".
+    if (std::fabs(v - std::round(v)) > 0.05L)
+        return (v > 0 ? QStringLiteral("+") : QString()) + QString::number(static_cast<double>(v), 'f', 1);
     const long long s = std::llround(v);
     return s > 0 ? QStringLiteral("+") + QString::number(s) : QString::number(s);
 }
@@ -94,6 +102,8 @@ QString slope_text(long double v)
 // "+ 45°", "- 180°", "0°".
 QString spaced(long double v, const QString& unit)
 {
+    if (!std::isfinite(v))
+        return QString::number(static_cast<double>(v)) + unit;
     const long long s = std::llround(v);
     if (s == 0)
         return QStringLiteral("0") + unit;
@@ -110,11 +120,14 @@ QString multiplicity(int order)
     }
 }
 
-QString ordinal(int n)
+// "erste" after "der", "ersten" after "dem"; "11." beyond the tenth.
+QString ordinal(int n, bool dative)
 {
-    static const char* const words[] = {"ersten", "zweiten", "dritten", "vierten", "fünften",
-                                        "sechsten", "siebten", "achten", "neunten", "zehnten"};
-    return QString::fromUtf8(words[std::min(n, 10) - 1]);
+    static const char* const words[] = {"erste",  "zweite", "dritte", "vierte", "fünfte",
+                                        "sechste", "siebte", "achte",  "neunte", "zehnte"};
+    if (n > 10)
+        return QString::number(n) + QLatin1Char('.');
+    return QString::fromUtf8(words[n - 1]) + (dative ? QStringLiteral("n") : QString());
 }
 
 QString kind_text(const Factor& f)
@@ -284,7 +297,9 @@ QString causes_at(const std::vector<Factor>& factors, long double w)
     QStringList names;
     for (const Factor& f : factors)
         if (std::fabs(f.c.w / w - 1) < 1E-9L)
-            names << (f.c.zero ? QStringLiteral("Nullstelle ") : QStringLiteral("Polstelle ")) + f.w_name;
+            names << (f.c.pair() ? (f.c.zero ? QStringLiteral("Nullstellenpaar ") : QStringLiteral("Polpaar "))
+                                 : (f.c.zero ? QStringLiteral("Nullstelle ") : QStringLiteral("Polstelle "))) +
+                         f.w_name;
     return names.join(QStringLiteral(", "));
 }
 
@@ -351,6 +366,98 @@ Step base_phase_step(const tf::TransferFunction& g, const tf::Ranges& r)
     return {instruction, {own_example::page_id, 0, lines(text), drawings}};
 }
 
+// "PT2-Glied" for a pair of poles, "PD2-Glied" for a pair of zeros.
+QString pair_kind(const Factor& f)
+{
+    return f.c.zero ? QStringLiteral("PD2-Glied") : QStringLiteral("PT2-Glied");
+}
+
+QString pair_values(const Factor& f)
+{
+    return f.w_name + QStringLiteral(" = ") + tf::number(f.c.w) + QStringLiteral(";   D = ") +
+           (f.c.right_half ? QStringLiteral("- ") : QString()) + tf::number(f.c.damping);
+}
+
+QString pair_text(const Factor& f)
+{
+    return pair_kind(f) + QStringLiteral(" ( konjugiert komplexes ") +
+           (f.c.zero ? QStringLiteral("Nullstellenpaar") : QStringLiteral("Polpaar")) +
+           (f.c.order > 1 ? QStringLiteral(", ") + multiplicity(f.c.order).chopped(1) : QString()) +
+           QStringLiteral(" ):   ") + pair_values(f);
+}
+
+Step pair_magnitude_step(const Factor& f, const tf::Ranges& r)
+{
+    const tf::Polygon p = tf::clip(tf::corner_magnitude(f.c, r.fmin, r.fmax), db_min(r), db_max(r));
+    const int step = tf::magnitude_step(f.c);
+    const long double D = f.c.damping;
+    const tf::TransferFunction alone{1, 0, {f.c}};
+    const long double at_w0 = tf::exact_db(alone, f.c.w);
+    const QString order = f.c.order > 1 ? QString::number(f.c.order) + QStringLiteral(" · ") : QString();
+    QStringList text = {QString(), QString(), pair_text(f) + QStringLiteral(" ."), QString(),
+                        QStringLiteral("Der Polygonzug verläuft bei  0 dB  bis   w = ") + tf::number(f.c.w) +
+                            QStringLiteral("   und knickt dort um  ") + slope_text(step) +
+                            QStringLiteral(" dB / Dekade  nach ") +
+                            (step > 0 ? QStringLiteral("oben.") : QStringLiteral("unten.")),
+                        QString(),
+                        QStringLiteral("Der exakte Betrag liegt bei  w = ") + f.w_name + QStringLiteral("  bei   ") +
+                            (f.c.zero ? QString() : QStringLiteral("- ")) + order +
+                            QStringLiteral("20 · log ( 2 · D ) = ") + value_text(at_w0) +
+                            QStringLiteral(" dB   ( markiert )."),
+                        QStringLiteral("Seine Abweichung vom Polygonzug hängt allein von der Dämpfung ab.")};
+    if (D < std::sqrt(0.5L)) {
+        const long double peak = 1 / (2 * D * std::sqrt(1 - D * D));
+        const long double at = f.c.w * std::sqrt(1 - 2 * D * D);
+        text << QString()
+             << QStringLiteral("Für  D < 0.707  hat der Betrag ") +
+                    (f.c.zero ? QStringLiteral("ein Minimum ( Resonanzabsenkung ) von")
+                              : QStringLiteral("ein Maximum ( Resonanzüberhöhung ) von"))
+             << QStringLiteral("     ") + (f.c.zero ? QStringLiteral("2 · D · Wurzel ( 1 - D² ) = ") + tf::number(1 / peak)
+                                                    : QStringLiteral("1 / ( 2 · D · Wurzel ( 1 - D² ) ) = ") + tf::number(peak)) +
+                    QStringLiteral("   =>   ") + value_text(f.c.order * (f.c.zero ? -1 : 1) * 20 * std::log10(peak)) +
+                    QStringLiteral(" dB")
+             << QStringLiteral("     bei   w = w0 · Wurzel ( 1 - 2 · D² ) = ") + tf::number(at) + QStringLiteral(" .");
+    } else {
+        text << QString() << QStringLiteral("Für  D >= 0.707  hat der Betrag keine Resonanzüberhöhung.");
+    }
+    if (f.c.right_half)
+        text << QString() << QStringLiteral("Für den Betrag ist die Lage in der rechten s-Halbebene ohne Bedeutung.");
+    std::vector<ResultDrawing> drawings;
+    if (p.size() >= 2)
+        drawings.push_back(magnitude(slot_color(f.slot), 2, slot_shift(f.slot), vertices(p)));
+    if (at_w0 >= db_min(r) && at_w0 <= db_max(r))
+        drawings.push_back(mark(slot_color(f.slot), 1, f.c.w, at_w0));
+    return {QStringLiteral("Zeichnen Sie den Polygonzug für den Betrag der Teilfunktion   ") + partial_name(f) +
+                QStringLiteral("   im Diagramm ein.") + nl + nl +
+                QStringLiteral("Wie groß ist der exakte Betrag bei der Kennkreisfrequenz   ") + f.w_name + QStringLiteral(" ?"),
+            {own_example::page_id, 0, lines(text), drawings}};
+}
+
+Step pair_phase_step(const Factor& f, const tf::Ranges& r)
+{
+    const int step = tf::phase_step(f.c);
+    const long double D = f.c.damping;
+    const QString lower = tf::number(tf::ramp_start(f.c)), upper = tf::number(tf::ramp_end(f.c));
+    QStringList text = {QString(), QString(), pair_text(f) + QStringLiteral(" ."), QString(),
+                        QStringLiteral("Der Winkel eines Paares dreht sich um  ") + spaced(step, QStringLiteral("°")) +
+                            QStringLiteral(" ; je kleiner die Dämpfung, desto steiler."),
+                        QStringLiteral("Als Polygonzug verläuft er geradlinig von   w0 · 10^(-D)   bis   w0 · 10^(+D) :"),
+                        QString(),
+                        angle_polygon({QStringLiteral("Winkel von  ") + partial_name(f), lower, upper,
+                                       slope_text(step / (2 * D)) + QStringLiteral("°"), f.w_name,
+                                       spaced(step / 2.0L, QStringLiteral("°")), spaced(step, QStringLiteral("°"))})};
+    if (f.c.right_half)
+        text << QString()
+             << QStringLiteral("In der rechten s-Halbebene ( D < 0 ) dreht der Faktor den Winkel in die Gegenrichtung.");
+    const tf::Polygon p = tf::clip(tf::corner_phase(f.c, r.fmin, r.fmax), r.pmin, r.pmax);
+    std::vector<ResultDrawing> drawings;
+    if (p.size() >= 2)
+        drawings.push_back(phase(slot_color(f.slot), 2, slot_shift(f.slot), vertices(p)));
+    return {QStringLiteral("Zeichnen Sie den Winkelverlauf der Teilfunktion   ") + partial_name(f) +
+                QStringLiteral("   als Polygonzug im Diagramm ein."),
+            {own_example::page_id, 0, lines(text), drawings}};
+}
+
 // Factors of the same corner frequency, and the ordinal of a frequency
 // among the distinct corners.
 int corner_index(const std::vector<Factor>& factors, const Factor& f, int& sharing)
@@ -378,15 +485,15 @@ Step corner_phase_step(const std::vector<Factor>& factors, const Factor& f, cons
     // A break of its own in the magnitude: the worked examples' wording.
     const bool own_break = sharing == 1 && !f.c.right_half;
     const QString instruction =
-        own_break ? knick_instruction(ordinal(index))
+        own_break ? knick_instruction(ordinal(index, true))
                   : QStringLiteral("Zeichnen Sie den Winkelverlauf der Teilfunktion   ") + partial_name(f) +
                         QStringLiteral("   als Polygonzug im Diagramm ein.");
     QStringList text = {QString(), QString()};
     if (own_break)
-        text << QStringLiteral("Der ") + ordinal(index) + QStringLiteral(" Knick bei  w = ") + tf::number(f.c.w) +
+        text << QStringLiteral("Der ") + ordinal(index, false) + QStringLiteral(" Knick bei  w = ") + tf::number(f.c.w) +
                     QStringLiteral("  führt nach ") + (mag > 0 ? QStringLiteral("oben") : QStringLiteral("unten")) +
                     QStringLiteral(" ( um ") + spaced(mag, QString()) + QStringLiteral(" dB / Dekade ):");
-    text << kind_text(f) + QStringLiteral(" ,   ") + f.w_name + QStringLiteral(" = ") + tf::number(f.c.w) +
+    text << capitalised(kind_text(f)) + QStringLiteral(" ,   ") + f.w_name + QStringLiteral(" = ") + tf::number(f.c.w) +
                 QStringLiteral(" .");
     if (f.c.right_half)
         text << QStringLiteral("In der rechten s-Halbebene dreht der Faktor den Winkel in die Gegenrichtung einer ") +
@@ -405,18 +512,36 @@ Step corner_phase_step(const std::vector<Factor>& factors, const Factor& f, cons
     return {instruction, {own_example::page_id, 0, lines(text), drawings}};
 }
 
-Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& factors)
+Step total_phase_step(const tf::TransferFunction& g, const std::vector<Factor>& factors, const tf::Ranges& r)
 {
     const tf::Polygon& p = current().phase_total;
+    // One row per section between consecutive breaks of the partial angles,
+    // naming the partial angles that rise or fall in it.
+    std::vector<long double> breaks = {r.fmin, r.fmax};
+    for (const Factor& f : factors)
+        for (long double b : {tf::ramp_start(f.c), tf::ramp_end(f.c)})
+            if (b > r.fmin && b < r.fmax)
+                breaks.push_back(b);
+    std::sort(breaks.begin(), breaks.end());
+    std::vector<long double> at;
+    for (long double b : breaks)
+        if (at.empty() || b / at.back() - 1 > 1E-9L)
+            at.push_back(b);
+    at.back() = r.fmax;
+    const tf::Polygon whole = tf::total_phase(g, r.fmin, r.fmax);
     std::vector<Section> sections;
-    for (size_t k = 0; k + 1 < p.size(); ++k) {
-        const long double middle = std::sqrt(p[k].freq * p[k + 1].freq);
+    for (size_t k = 0; k + 1 < at.size(); ++k) {
+        const long double middle = std::sqrt(at[k] * at[k + 1]);
         QStringList active;
+        long double slope = 0;
         for (const Factor& f : factors)
-            if (middle > f.c.w / 10 && middle < f.c.w * 10)
-                active << f.w_name + QStringLiteral(" ") + slope_text(tf::phase_step(f.c) / 2.0L);
-        sections.push_back({tf::number(p[k].freq), tf::number(p[k + 1].freq), slope_text(slope_of(p[k], p[k + 1])),
-                            value_text(p[k].value), value_text(p[k + 1].value),
+            if (middle > tf::ramp_start(f.c) && middle < tf::ramp_end(f.c)) {
+                const long double rise = tf::phase_step(f.c) / std::log10(tf::ramp_end(f.c) / tf::ramp_start(f.c));
+                active << f.w_name + QStringLiteral(" ") + slope_text(rise);
+                slope += rise;
+            }
+        sections.push_back({tf::number(at[k]), tf::number(at[k + 1]), slope_text(slope),
+                            value_text(tf::value_at(whole, at[k])), value_text(tf::value_at(whole, at[k + 1])),
                             active.isEmpty() ? QStringLiteral("keine") : active.join(QStringLiteral(",  "))});
     }
     const bool minimum_phase =
@@ -447,18 +572,24 @@ Step exact_step(const tf::TransferFunction& g, const std::vector<Factor>& factor
 {
     const tf::Polygon magnitude_asymptote = tf::total_magnitude(g, r.fmin, r.fmax);
     const tf::Polygon phase_asymptote = tf::total_phase(g, r.fmin, r.fmax);
-    QStringList text = {QString(),
-                        QStringLiteral("Die exakten Verläufe sind schwarz eingezeichnet."),
-                        QString(),
-                        QStringLiteral("Beim Betrag liegt die größte Abweichung vom Polygonzug an den"),
-                        QStringLiteral("Eckkreisfrequenzen: je Ordnung 3 dB ( Faktor Wurzel 2 ); eine"),
-                        QStringLiteral("Dekade daneben sind es je Ordnung nur noch 0.04 dB."),
-                        QStringLiteral("Der Winkel weicht eine Dekade neben einer Eckkreisfrequenz je"),
-                        QStringLiteral("Ordnung um 5.7° vom Polygonzug ab."),
-                        QString(),
-                        QStringLiteral("       w    |G| exakt  Polygonzug   Phi exakt  Polygonzug"),
-                        QStringLiteral("                 [dB]        [dB]         [°]         [°]"),
-                        rule()};
+    QStringList text = {QString(), QStringLiteral("Die exakten Verläufe sind schwarz eingezeichnet.")};
+    if (std::any_of(factors.begin(), factors.end(), [](const Factor& f) { return !f.c.pair(); }))
+        text << QString() << QStringLiteral("Beim Betrag liegt die größte Abweichung vom Polygonzug an den")
+             << QStringLiteral("Eckkreisfrequenzen: je Ordnung 3 dB ( Faktor Wurzel 2 ); eine")
+             << QStringLiteral("Dekade daneben sind es je Ordnung nur noch 0.04 dB.")
+             << QStringLiteral("Der Winkel weicht eine Dekade neben einer Eckkreisfrequenz je")
+             << QStringLiteral("Ordnung um 5.7° vom Polygonzug ab.");
+    // At a pair the resonance decides.
+    for (const Factor& f : factors)
+        if (f.c.pair())
+            text << QString()
+                 << QStringLiteral("Am stärksten weicht der Betrag beim ") + pair_kind(f) + QStringLiteral(" ab")
+                 << QStringLiteral("( ") + pair_values(f) + QStringLiteral(" ): die Resonanz verschiebt ihn")
+                 << QStringLiteral("bei  w0  um  ") + value_text(tf::exact_db({1, 0, {f.c}}, f.c.w)) +
+                        QStringLiteral(" dB  gegen den Polygonzug; der Winkel")
+                 << QStringLiteral("dreht sich dort umso steiler, je kleiner  D  ist.");
+    text << QString() << QStringLiteral("       w    |G| exakt  Polygonzug   Phi exakt  Polygonzug")
+         << QStringLiteral("                 [dB]        [dB]         [°]         [°]") << rule();
     std::vector<long double> done;
     for (const Factor& f : factors) {
         if (!done.empty() && std::fabs(done.back() / f.c.w - 1) < 1E-9L)
@@ -478,40 +609,106 @@ Step exact_step(const tf::TransferFunction& g, const std::vector<Factor>& factor
             {own_example::page_id, 0, lines(text), drawings, true}};
 }
 
-} // namespace
-
-namespace own_example {
-
-void set_function(const tf::TransferFunction& g)
+// "( s + 20 )" or "( 1 + s / 20 )" for the root -20, with its power.
+QString root_factor(long double root, int order, bool monic)
 {
-    Construction& k = current();
-    k.g = g;
-    k.r = tf::choose_ranges(g);
-    k.magnitude_total = tf::clip(tf::total_magnitude(g, k.r.fmin, k.r.fmax), db_min(k.r), db_max(k.r));
-    k.phase_total = tf::clip(tf::total_phase(g, k.r.fmin, k.r.fmax), k.r.pmin, k.r.pmax);
+    const QString sign = root > 0 ? QStringLiteral("- ") : QStringLiteral("+ ");
+    const QString w = tf::number(std::fabs(root));
+    return (monic ? QStringLiteral("( s ") + sign + w + QStringLiteral(" )")
+                  : QStringLiteral("( 1 ") + sign + QStringLiteral("s / ") + w + QStringLiteral(" )")) +
+           (order == 1 ? QString() : QStringLiteral("^") + QString::number(order));
+}
 
-    std::vector<Factor> factors;
-    int zeros = 0, poles = 0;
-    for (const Corner& c : g.corners) {
-        const QString n = QString::number(c.zero ? ++zeros : ++poles);
-        factors.push_back({c, (c.zero ? QStringLiteral("wo_") : QStringLiteral("wx_")) + n,
-                           (c.zero ? QStringLiteral("so_") : QStringLiteral("sx_")) + n,
-                           static_cast<int>(factors.size()) + 1});
+// A field as a constant times its factors: with ( s - root ) factors or
+// with ( 1 - s / root ) factors; factors below a fraction line divide.
+QString field_text(const tf::FieldForm& f, bool monic)
+{
+    long double c = f.k;
+    QStringList top, bottom;
+    if (f.n != 0)
+        (f.n > 0 ? top : bottom) << (std::abs(f.n) == 1 ? QStringLiteral("s") : QStringLiteral("s^") + QString::number(std::abs(f.n)));
+    for (const auto& [root, m] : f.roots) {
+        if (monic) // ( 1 - s / r ) = ( - 1 / r ) · ( s - r )
+            c *= std::pow(-1 / root, static_cast<long double>(m));
+        (m > 0 ? top : bottom) << root_factor(root, std::abs(m), monic);
     }
-    std::vector<Step> steps = {base_magnitude_step(g, k.r)};
-    for (const Factor& f : factors)
-        steps.push_back(corner_magnitude_step(f, k.r));
-    steps.push_back(total_magnitude_step(g, factors, k.r));
-    if (tf::base_phase(g) != 0)
-        steps.push_back(base_phase_step(g, k.r));
-    for (const Factor& f : factors)
-        steps.push_back(corner_phase_step(factors, f, k.r));
-    steps.push_back(total_phase_step(g, factors));
-    steps.push_back(exact_step(g, factors, k.r));
+    for (const tf::FieldForm::Pair& q : f.pairs) {
+        const Corner pair{q.w0, std::abs(q.order), q.order > 0, q.D < 0, std::fabs(q.D)};
+        if (!monic) {
+            (q.order > 0 ? top : bottom) << tf::factor_text(pair);
+            continue;
+        }
+        // ( 1 + 2·D·s / w0 + ( s / w0 )² ) = ( s² + 2·D·w0 s + w0² ) / w0²
+        c *= std::pow(q.w0, -2.0L * q.order);
+        const long double middle = 2 * q.D * q.w0;
+        (q.order > 0 ? top : bottom)
+            << QStringLiteral("( s² ") + (middle < 0 ? QStringLiteral("- ") : QStringLiteral("+ ")) +
+                   tf::number(std::fabs(middle)) + QStringLiteral(" s + ") + tf::number(q.w0 * q.w0) +
+                   QStringLiteral(" )") + (std::abs(q.order) == 1 ? QString() : QStringLiteral("^") + QString::number(std::abs(q.order)));
+    }
+    QString text = tf::number(c);
+    if (!top.isEmpty())
+        text += QStringLiteral(" · ") + top.join(QStringLiteral(" · "));
+    if (!bottom.isEmpty())
+        text += QStringLiteral(" / [ ") + bottom.join(QStringLiteral(" · ")) + QStringLiteral(" ]");
+    return text;
+}
 
+// The working of one field: its roots, its ( s - root ) factors and its
+// ( 1 - s / root ) factors with the constant K of the product form.
+QStringList field_working(const QString& name, const QString& typed, tf::FieldForm f)
+{
+    // In rising corner frequency, as the product form names them.
+    std::stable_sort(f.roots.begin(), f.roots.end(),
+                     [](const auto& a, const auto& b) { return std::fabs(a.first) < std::fabs(b.first); });
+    QStringList text = {name + QStringLiteral(":   ") + typed};
+    if (!f.sum) {
+        if (field_text(f, false) != typed)
+            text << QStringLiteral("     = ") + field_text(f, false);
+        return text;
+    }
+    QStringList roots;
+    for (int i = 0; i < f.n; ++i)
+        roots << QStringLiteral("s = 0");
+    for (const auto& [root, m] : f.roots)
+        if (m > 0)
+            for (int i = 0; i < m; ++i)
+                roots << QStringLiteral("s = ") + (root > 0 ? QStringLiteral("+ ") : QStringLiteral("- ")) +
+                             tf::number(std::fabs(root));
+    for (const tf::FieldForm::Pair& q : f.pairs)
+        if (q.order > 0)
+            roots << QStringLiteral("s = ") + (q.D > 0 ? QStringLiteral("- ") : QStringLiteral("+ ")) +
+                         tf::number(std::fabs(q.D) * q.w0) + QStringLiteral(" ± j ") +
+                         tf::number(q.w0 * std::sqrt(1 - q.D * q.D)) +
+                         (q.order > 1 ? QStringLiteral(" ( ") + multiplicity(q.order).chopped(1) + QStringLiteral(" )") : QString());
+    if (!roots.isEmpty())
+        text << QStringLiteral("     Wurzeln:   ") + roots.join(QStringLiteral(" ;   "));
+    text << QStringLiteral("     = ") + field_text(f, true) << QStringLiteral("     = ") + field_text(f, false);
+    return text;
+}
+
+Step factoring_step(const tf::Parsed& p, const std::vector<Factor>& factors)
+{
+    const tf::TransferFunction& g = *p.g;
+    QStringList text = {QString(), QString()};
+    text << field_working(QStringLiteral("Zähler"), p.numerator, p.numerator_form)
+         << field_working(QStringLiteral("Nenner"), p.denominator, p.denominator_form) << QString();
+    if (p.numerator_form.k != 1 || p.denominator_form.k != 1)
+        text << QStringLiteral("K = ") + tf::number(p.numerator_form.k) + QStringLiteral(" / ") +
+                    tf::number(p.denominator_form.k) + QStringLiteral(" = ") + tf::number(g.K)
+             << QString();
+    text << QStringLiteral("In der Produktform lautet die Übertragungs-Funktion") << QString()
+         << QStringLiteral("     ") + tf::product_form(g) << QString();
     QStringList characteristics = {QStringLiteral("K = ") + tf::number(g.K)};
     characteristics << (g.s_order == 0 ? QStringLiteral("kein I- oder D-Anteil") : base_name(g));
     for (const Factor& f : factors) {
+        if (f.c.pair()) {
+            characteristics << pair_kind(f) + QStringLiteral(": ") + pair_values(f) +
+                                   (f.c.order > 1 ? QStringLiteral(" ( ") + multiplicity(f.c.order).chopped(1) +
+                                                        QStringLiteral(" )")
+                                                  : QString());
+            continue;
+        }
         QString c = f.w_name + QStringLiteral(" = ") + tf::number(f.c.w);
         if (f.c.order > 1)
             c += QStringLiteral(" ( ") + multiplicity(f.c.order).chopped(1) + QStringLiteral(" )");
@@ -519,8 +716,66 @@ void set_function(const tf::TransferFunction& g)
             c += QStringLiteral(" ( rechte s-Halbebene )");
         characteristics << c;
     }
-    k.description = QStringLiteral("     ") + tf::product_form(g) + nl + nl + QStringLiteral("Kennwerte:   ") +
-                    characteristics.join(QStringLiteral(";   "));
+    if (factors.empty())
+        characteristics << QStringLiteral("keine Eckkreisfrequenz");
+    text << QStringLiteral("Kennwerte:   ") + characteristics.join(QStringLiteral(";   "));
+    const QString instruction =
+        QStringLiteral("Bringen Sie die Übertragungs-Funktion auf die Produktform") + nl + nl +
+        QStringLiteral("     G(s) = K · s^n · ( 1 + s / wo_1 ) · ... / [ ( 1 + s / wx_1 ) · ... ]") + nl + nl +
+        QStringLiteral("und bestimmen Sie die Konstante  K , den I- oder D-Anteil  ( s^n )  und die "
+                       "Eckkreisfrequenzen   wo_m   und   wx_n .");
+    return {instruction, {own_example::page_id, 0, lines(text), {}}};
+}
+
+} // namespace
+
+namespace own_example {
+
+void set_function(const tf::Parsed& parsed)
+{
+    Construction& k = current();
+    const tf::TransferFunction& g = *parsed.g;
+    k.g = g;
+    k.typed = parsed;
+    k.r = tf::choose_ranges(g);
+    k.magnitude_total = tf::clip(tf::total_magnitude(g, k.r.fmin, k.r.fmax), db_min(k.r), db_max(k.r));
+    k.phase_total = tf::clip(tf::total_phase(g, k.r.fmin, k.r.fmax), k.r.pmin, k.r.pmax);
+
+    std::vector<Factor> factors;
+    int zeros = 0, poles = 0, pairs = 0;
+    for (const Corner& c : g.corners) {
+        if (c.pair()) {
+            factors.push_back({c, QStringLiteral("w0_") + QString::number(++pairs), QString(),
+                               static_cast<int>(factors.size()) + 1});
+            continue;
+        }
+        const QString n = QString::number(c.zero ? ++zeros : ++poles);
+        factors.push_back({c, (c.zero ? QStringLiteral("wo_") : QStringLiteral("wx_")) + n,
+                           (c.zero ? QStringLiteral("so_") : QStringLiteral("sx_")) + n,
+                           static_cast<int>(factors.size()) + 1});
+    }
+    std::vector<Step> steps = {factoring_step(parsed, factors), base_magnitude_step(g, k.r)};
+    // Without a corner the line of K · s^n is the whole function.
+    if (!factors.empty()) {
+        for (const Factor& f : factors)
+            steps.push_back(f.c.pair() ? pair_magnitude_step(f, k.r) : corner_magnitude_step(f, k.r));
+        steps.push_back(total_magnitude_step(g, factors, k.r));
+    }
+    if (tf::base_phase(g) != 0 || factors.empty())
+        steps.push_back(base_phase_step(g, k.r));
+    if (!factors.empty()) {
+        for (const Factor& f : factors)
+            steps.push_back(f.c.pair() ? pair_phase_step(f, k.r) : corner_phase_step(factors, f, k.r));
+        steps.push_back(total_phase_step(g, factors, k.r));
+    }
+    steps.push_back(exact_step(g, factors, k.r));
+
+    // The problem shows the function as it was typed.
+    const bool whole = parsed.denominator == QLatin1String("1");
+    k.description = QStringLiteral("     G(s) = ") +
+                    (whole ? parsed.numerator
+                           : QStringLiteral("( ") + parsed.numerator + QStringLiteral(" ) / ( ") + parsed.denominator +
+                                 QStringLiteral(" )"));
 
     k.page.texts.clear();
     k.results.clear();

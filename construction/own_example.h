@@ -9,14 +9,14 @@ namespace own_example {
 // The page that constructs the student's own example.
 inline const QString page_id = QStringLiteral("09_01");
 
-// Makes g the function of the construction: chart ranges, sheet scales,
-// subtasks and interim results.
-void set_function(const tf::TransferFunction& g);
+// Makes the accepted function the one of the construction: chart ranges,
+// sheet scales, subtasks (the factoring step first) and interim results.
+void set_function(const tf::Parsed& parsed);
 // No function yet, as at start-up.
 void reset();
 const tf::TransferFunction& function();
-// What the program understood: the product form and a line of the
-// characteristics (K, the I/D part, the corner frequencies by name).
+// The function as the student typed it; its product form and
+// characteristics are the result of the first subtask.
 QString description();
 const tf::Ranges& ranges();
 

@@ -1,5 +1,7 @@
 #include "construction/result_text.h"
 
+#include <QRegularExpression>
+#include <algorithm>
 #include <utility>
 
 namespace result_text {
@@ -23,9 +25,10 @@ QString centered(const QString& text, int width)
     return QString(left, QLatin1Char(' ')) + text.leftJustified(width - left);
 }
 
-QString row(const Section& s)
+// Frequencies longer than the columns ("4641.6") widen them for the whole table.
+QString row(const Section& s, int from_w = from_width, int to_w = to_width)
 {
-    QString r = s.from.rightJustified(from_width) + dots + s.to.leftJustified(to_width) +
+    QString r = s.from.rightJustified(from_w) + dots + s.to.leftJustified(to_w) +
                 s.slope.rightJustified(slope_width) + s.start.rightJustified(value_width) +
                 s.end.rightJustified(value_width);
     if (!s.remark.isEmpty())
@@ -50,6 +53,33 @@ ResultDrawing mark(const QColor& color, int width, long double freq, long double
     return {ResultDrawing::Mark, color, width, 0, {{freq, db}}};
 }
 
+QString unbroken(const QString& formula)
+{
+    QString s = formula;
+    // Line breaking parts a sign from a following blank, even a
+    // non-breaking one; a word joiner (which the memo's text leaves out
+    // again) holds them together.
+    static const QRegularExpression sign(QStringLiteral("([+-]) "));
+    s.replace(sign, QStringLiteral("\\1\u2060 "));
+    s.replace(QLatin1Char(' '), QChar(0x00A0));
+    return s;
+}
+
+QString units_kept(const QString& text)
+{
+    static const QRegularExpression unit(
+        QStringLiteral("(?:[+-] )?\\d[\\d.]*(?:E[+-]?\\d+)?(?: ?(?:°|dB))?(?: / (?:Dekade|sec))|"
+                       "(?:[+-] )\\d[\\d.]*(?:E[+-]?\\d+)?(?: ?(?:°|dB))?|dB / Dekade"));
+    QString out;
+    qsizetype done = 0;
+    for (auto it = unit.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += text.mid(done, m.capturedStart() - done) + unbroken(m.captured());
+        done = m.capturedEnd();
+    }
+    return out + text.mid(done);
+}
+
 QString rule()
 {
     return memo_text::rule;
@@ -63,7 +93,12 @@ QString section_table(const QString& value, const QString& unit, const std::vect
         return value.endsWith(QLatin1Char('|')) ? value.chopped(1) + QLatin1Char('(') + w + QStringLiteral(")|")
                                                 : value + QLatin1Char('(') + w + QLatin1Char(')');
     };
-    const int range_width = from_width + static_cast<int>(dots.size()) + to_width;
+    int from_w = from_width, to_w = to_width;
+    for (const Section& s : sections) {
+        from_w = std::max(from_w, static_cast<int>(s.from.size()));
+        to_w = std::max(to_w, static_cast<int>(s.to.size()));
+    }
+    const int range_width = from_w + static_cast<int>(dots.size()) + to_w;
     QString titles = centered(QStringLiteral("Frequenzbereich"), range_width) +
                      QStringLiteral("Steigung").rightJustified(slope_width) +
                      at(QStringLiteral("w1")).rightJustified(value_width) +
@@ -72,10 +107,11 @@ QString section_table(const QString& value, const QString& unit, const std::vect
         titles += remark_gap + remark_title;
     const QString units =
         row({QStringLiteral("w1"), QStringLiteral("w2"), QLatin1Char('[') + unit + QStringLiteral("/Dek]"),
-             QLatin1Char('[') + unit + QLatin1Char(']'), QLatin1Char('[') + unit + QLatin1Char(']'), remark_unit});
+             QLatin1Char('[') + unit + QLatin1Char(']'), QLatin1Char('[') + unit + QLatin1Char(']'), remark_unit},
+            from_w, to_w);
     QString text = titles + crlf + units + crlf + rule();
     for (const Section& s : sections)
-        text += crlf + row(s);
+        text += crlf + row(s, from_w, to_w);
     return text;
 }
 

@@ -26,6 +26,14 @@ ResultDrawing mark(const QColor& color, int width, long double freq, long double
 // Memo lines joined by CR LF.
 using memo_text::lines;
 
+// A formula or a unit that a memo must not break across lines: its blanks
+// become non-breaking ones, and a sign stays with its number.
+QString unbroken(const QString& formula);
+// The text with every number kept together with its sign and its unit
+// ("- 45° / Dekade", "w = 40 / sec"), so no line starts with a torn-off
+// unit or ends with a lone sign.
+QString units_kept(const QString& text);
+
 // The line of 129 hyphens under the column titles of a table.
 QString rule();
 

@@ -148,10 +148,11 @@ void page_01_01()
         QStringLiteral("   o  Die Exponentialfunktion wird  exp(x)  geschrieben."),
         QStringLiteral("   o  Der Logarithmus der Zahl  r  zur Basis 10 heißt  log(r)."),
         QStringLiteral("   o  Zeiten tragen die Einheit  sec , zur Unterscheidung von der Laplace-Variablen  s ."),
-        QStringLiteral("   o  Die (Kreis-)Frequenzen, bei denen der Betragsverlauf abknickt, heißen "
-                       "ECK(KREIS-)FREQUENZEN. Gleichbedeutend ist GRENZ(KREIS-)FREQUENZEN."),
-        QStringLiteral("   o  Für die elementaren Frequenzabhängigkeiten stehen die Kurzzeichen der Regelungstechnik ( "
-                       "I, D, PT1, PD, ... )."),
+        // A second line of an item stands under the item's text.
+        QStringLiteral("   o  Die (Kreis-)Frequenzen, bei denen der Betragsverlauf abknickt, heißen"),
+        QStringLiteral("       ECK(KREIS-)FREQUENZEN. Gleichbedeutend ist GRENZ(KREIS-)FREQUENZEN."),
+        QStringLiteral("   o  Für die elementaren Frequenzabhängigkeiten stehen die Kurzzeichen der"),
+        QStringLiteral("       Regelungstechnik ( I, D, PT1, PD, ... )."),
         QStringLiteral("   o  Normierte Größen heißen wie die zugehörigen physikalischen Größen."),
         QStringLiteral("   o  Unendlich wird  oo  geschrieben."),
         QString(),
@@ -357,7 +358,8 @@ void page_01_05()
         QStringLiteral("Beim Entnormieren multipliziert man die normierte Größe wieder mit ihrer Bezugsgröße."),
         QStringLiteral("      Beispiel:   wb = 1000 / sec ,  normiert  w = 2.5   ergibt   w = 2.5 · 1000 / sec = 2500 / sec"),
         QString(),
-        QStringLiteral("WICHTIGER HINWEIS: Frequenz- und Zeitnormierung hängen direkt zusammen [ Tb = 1 / wb ] !"),
+        QStringLiteral("WICHTIGER HINWEIS: Frequenz- und Zeitnormierung hängen direkt zusammen ") +
+            unbroken(QStringLiteral("[ Tb = 1 / wb ] !")),
     }));
 }
 
@@ -432,8 +434,8 @@ void page_01_07()
         QStringLiteral("     G(s) = -------- = ------------------------------------------------------ = --------                                    (1.13)"),
         QStringLiteral("                  E(s)           a0 + a1 s + a2 s^2 + ... + an s^n            N(s)"),
         QString(),
-        QStringLiteral("Zähler und Nenner sind Polynome in  s  mit den reellen Koeffizienten  b0 ... bm  und  a0 ... an "
-                       "."),
+        QStringLiteral("Zähler und Nenner sind Polynome in  s  mit den reellen Koeffizienten  b0 ... bm  und  ") +
+            unbroken(QStringLiteral("a0 ... an .")),
         memo_rule,
         QStringLiteral("PRODUKTFORM"),
         QString(),
@@ -791,7 +793,7 @@ void page_01_13()
         QStringLiteral("     | G(j w) |² = 16² · ----------------------------------------------------------                                       (1.27 a)"),
         QStringLiteral("                                  {1 + (w / [0.1/sec])²} · {1 + (w / [0.02/sec])²}"),
         QString(),
-        QStringLiteral("Phi( j w ) = arctan (w / [0.4/sec]) - arctan (w / [0.1/sec]) - arctan (w / [0.02/sec]).          (1.27 b)"),
+        QStringLiteral("     Phi( j w ) = arctan (w / [0.4/sec]) - arctan (w / [0.1/sec]) - arctan (w / [0.02/sec]).     (1.27 b)"),
         memo_rule,
         QStringLiteral("Zahlenbeispiel für  w = 0.1 / sec :"),
         QStringLiteral("      | G |² = 256 · ( 1 + 0.0625 ) / [ ( 1 + 1 ) · ( 1 + 25 ) ] = 256 · 1.0625 / 52 = 5.2308"),

@@ -109,8 +109,9 @@ void page_02_01()
         QStringLiteral("   o  Betrag und Winkel lassen sich für jede Frequenz unmittelbar ablesen."),
         QStringLiteral("   o  Der Betrag wird überall mit dem gleichen relativen Fehler abgelesen."),
         QStringLiteral("   o  Ein sehr weiter Frequenzbereich hat in einem Diagramm Platz."),
-        QStringLiteral("   o  Für reelle Pol- und Nullstellen gibt es einfache asymptotische Näherungen, mit denen "
-                       "sich das Diagramm schnell von Hand zeichnen lässt."),
+        // A second line of an item stands under the item's text.
+        QStringLiteral("   o  Für reelle Pol- und Nullstellen gibt es einfache asymptotische Näherungen, mit denen"),
+        QStringLiteral("       sich das Diagramm schnell von Hand zeichnen lässt."),
         memo_rule,
         QString(),
         QStringLiteral("Wegen dieser Eigenschaften ist das Bode-Diagramm in der Praxis weit verbreitet. Es ist das "

@@ -165,8 +165,9 @@ void page_05_03()
             QString(),
             QStringLiteral("     | G ( j w ) | = |K| / w       bzw.       | G ( j w ) | dB = 20 · log10 |K|  -  "
                            "20 · log10 ( w )   dB"),
-            QStringLiteral("Im Bode-Diagramm ist der Betrag bei allen Frequenzen eine Gerade mit der Steigung  "
-                           "-20 dB / Dekade : Steigt w auf das Zehnfache, sinkt der Betrag auf ein Zehntel."),
+            QStringLiteral("Im Bode-Diagramm ist der Betrag bei allen Frequenzen eine Gerade mit der Steigung  ") +
+                unbroken(QStringLiteral("-20 dB / Dekade :")) +
+                QStringLiteral(" Steigt w auf das Zehnfache, sinkt der Betrag auf ein Zehntel."),
             QStringLiteral("     Phi = - 90°   bei allen Frequenzen  ( K > 0 ),  denn  1 / j = - j ."),
             memo_rule,
             QStringLiteral("PUNKTE DER GERADEN"),
@@ -218,8 +219,9 @@ void page_05_05()
             QString(),
             QStringLiteral("     | G ( j w ) | = |K| · w       bzw.       | G ( j w ) | dB = 20 · log10 |K|  +  "
                            "20 · log10 ( w )   dB"),
-            QStringLiteral("Im Bode-Diagramm ist der Betrag bei allen Frequenzen eine Gerade mit der Steigung  "
-                           "+20 dB / Dekade : Steigt w auf das Zehnfache, steigt auch der Betrag auf das Zehnfache."),
+            QStringLiteral("Im Bode-Diagramm ist der Betrag bei allen Frequenzen eine Gerade mit der Steigung  ") +
+                unbroken(QStringLiteral("+20 dB / Dekade :")) +
+                QStringLiteral(" Steigt w auf das Zehnfache, steigt auch der Betrag auf das Zehnfache."),
             QStringLiteral("     Phi = + 90°   bei allen Frequenzen  ( K > 0 ),  denn  j = 1 · e^( j 90° ) ."),
             memo_rule,
             QStringLiteral("PUNKTE DER GERADEN"),
@@ -281,8 +283,8 @@ void page_05_07()
                        "auch ohne Taschenrechner bewältigen, zum Beispiel:"),
         QStringLiteral("   o  G = K / s :   | G | = 1  bei  w = K ,   oder   | G | = K  bei  w = 1 / sec ;"),
         QStringLiteral("   o  G = K · s :   | G | = 1  bei  w = 1 / K ,   oder   | G | = K  bei  w = 1 / sec ."),
-        QStringLiteral("Liegt dieser Punkt außerhalb des Diagramms, gehen Sie von ihm aus um ganze Dekaden weiter "
-                       "( 20 dB je Dekade )."),
+        QStringLiteral("Liegt dieser Punkt außerhalb des Diagramms, gehen Sie von ihm aus um ganze Dekaden weiter ") +
+            unbroken(QStringLiteral("( 20 dB je Dekade ).")),
         memo_rule,
         QStringLiteral("Setzen Sie den Punkt so genau wie möglich und wählen Sie ihn so, dass Sie nicht zwischen "
                        "Gitterlinien schätzen ( interpolieren ) müssen: Ungenau gesetzte Punkte werden nicht "
@@ -369,8 +371,10 @@ void page_05_08()
             QStringLiteral("     G ( s ) = Kp + Ki / s  =  Kp · ( 1 + 1 / ( s · Tn ) )  =  Kp · ( 1 + s · Tn ) / "
                            "( s · Tn )  =  Kp · ( 1 + s / wo ) / ( s / wo )"),
             QStringLiteral("mit der Nachstellzeit   Tn = Kp / Ki = 1 / wo   ( \"Nachstellzeit\" )   und der "
-                           "Eckkreisfrequenz  wo . Das PI-Glied hat eine Polstelle im Ursprung und eine Nullstelle "
-                           "bei  s = - wo ."),
+                           "Eckkreisfrequenz  ") +
+                unbroken(QStringLiteral("wo .")) +
+                QStringLiteral(" Das PI-Glied hat eine Polstelle im Ursprung und eine Nullstelle bei  ") +
+                unbroken(QStringLiteral("s = - wo .")),
             memo_rule,
             QStringLiteral("BETRAGSFREQUENZGANG"),
             QString(),
@@ -434,8 +438,9 @@ void page_05_10()
             QStringLiteral("     | G ( j w ) | dB = 20 · log10 |Kp|  +  20 · log10 ( 1 + ( w / wo )² )^0.5   dB"
                            "          (5.5)"),
             QStringLiteral("   o  w << wo :   | G | = |Kp| ,   eine Waagrechte auf der Höhe von Kp ;"),
-            QStringLiteral("   o  w >> wo :   | G | = |Kp| · w / wo = |Kd| · w ,   die Gerade des D-Anteils mit  "
-                           "+20 dB / Dekade ."),
+            // A second line of an item stands under the item's text.
+            QStringLiteral("   o  w >> wo :   | G | = |Kp| · w / wo = |Kd| · w ,   die Gerade des D-Anteils"),
+            QStringLiteral("       mit  +20 dB / Dekade ."),
             QStringLiteral("Die Asymptoten schneiden sich bei  w = wo ; dort liegt der wahre Betrag um 3 dB über dem "
                            "Knickpunkt."),
             memo_rule,

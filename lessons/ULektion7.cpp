@@ -41,8 +41,9 @@ void page_07_01()
     page.date = QStringLiteral("09.11.07");
     page.questions = {
         lines({QStringLiteral("1. Aufgabe: "), QString(),
-               QStringLiteral("Ermitteln Sie für die minimalphasige und stabile Funktion die Steigungen in   "
-                              "dB / Dekade , die bei wachsender Frequenz im Betragsfrequenzgang auftreten.")}),
+               QStringLiteral("Ermitteln Sie für die minimalphasige und stabile Funktion die Steigungen in   ") +
+                   unbroken(QStringLiteral("dB / Dekade ,")) +
+                   QStringLiteral(" die bei wachsender Frequenz im Betragsfrequenzgang auftreten.")}),
         // Asked as "which elementary function(s)", the PD and PT1 parts of
         // the function would be true answers scored wrong; the question is
         // about the D and I parts that set the slope for w -> 0.

@@ -3,6 +3,7 @@
 // lesson; it is opened from the introductory page and from 08_03.
 #include "app/Unit1.h"
 #include "construction/own_example.h"
+#include "construction/practice.h"
 #include "lessons/page_common.h"
 #include "lessons/pages.h"
 #include "platform/system.h"
@@ -35,18 +36,21 @@ const QStringList forms = {
     QStringLiteral("o  Allpass-Faktor:   ( 1 - s / 200 ) ;   Potenzen von s:   s^2   oder   s²"),
     QStringLiteral("o  Summenform:   100 s^2 + 101 s + 1   über   s^2 + 20 s"),
     QStringLiteral("     ( das Programm zerlegt sie in Faktoren )"),
+    QStringLiteral("o  Konjugiert komplexes Paar:   ( 1 + 2·0.1·s/10 + (s/10)^2 )   oder in einer Summe:   s^2 + 2 s + 100"),
     QStringLiteral("o  Malzeichen  ·  oder  *  ( es darf fehlen: 100 s )"),
     QStringLiteral("o  Dezimalpunkt oder -komma ;   1E-3  für  0.001"),
+    QString(),
+    QStringLiteral("\"Zufällige Aufgabe\" stellt Ihnen eine Übungsfunktion in der daneben gewählten Stufe und Form."),
 };
 
 const QStringList limits = {
     QString(),
     QStringLiteral("Unterstützt werden reelle Pol- und Nullstellen ( auch im Ursprung und in der rechten s-Halbebene ) "
-                   "mit Eckkreisfrequenzen von 1E-6 bis 1E12 und positive oder negative Konstanten; der Nenner muss  "
-                   "s  enthalten."),
+                   "und konjugiert komplexe Paare mit Eck- oder Kennkreisfrequenzen von 1E-5 bis 1E11, positive oder "
+                   "negative Konstanten und Zähler und Nenner bis zum 10. Grad."),
     QString(),
-    QStringLiteral("Nicht unterstützt werden konjugiert komplexe Pol- oder Nullstellen und Funktionen, deren "
-                   "Polygonzüge mehr als 10 Eckpunkte hätten."),
+    QStringLiteral("Nicht unterstützt werden Paare auf der imaginären Achse ( Dämpfung  D = 0 ) und Funktionen, deren "
+                   "Polygonzüge mehr als 10 Eckpunkte hätten oder nicht ins Diagramm passen."),
     QString(),
     QStringLiteral("Ein Beispiel:   Zähler   100 · ( 1 + s / 10 ) ,   Nenner   s · ( 1 + s )^2 · ( 1 + s / 1000 )"),
 };
@@ -80,7 +84,7 @@ void TForm1::B_uebernehmenClick()
         platform::showMessage(platform::MessageType::Error, parsed.message);
         return;
     }
-    own_example::set_function(*parsed.g);
+    own_example::set_function(parsed);
     const tf::Ranges& r = own_example::ranges();
     // The sheet shows only what this construction draws.
     clear_mag_polygon();
@@ -94,6 +98,18 @@ void TForm1::B_uebernehmenClick()
     page.chart = {r.fmin, r.fmax, r.bmin, r.bmax, r.pmin, r.pmax, false, false};
     page.problem = problem;
     page.memo_height = text_height;
+    // The short memo above the entry panel holds the problem alone; the
+    // guidance of the lessons' examples would not fit in a legible size.
+    page.with_guidance = false;
     show_construction_page(page);
     P_eigen->show();
+}
+
+void TForm1::B_zufallClick()
+{
+    const int choice = CB_zufall->currentIndex();
+    const practice::Task t = practice::random_function(choice % 2 == 1, choice >= 2, [] { return platform::random(); });
+    E_zaehler->setText(t.numerator);
+    E_nenner->setText(t.denominator);
+    B_uebernehmenClick();
 }

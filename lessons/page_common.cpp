@@ -135,7 +135,7 @@ void show_construction_page(const ConstructionPage& page)
     draw_chart(true, true);
     f->M_text->clear();
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    f->M_text->setText(page.problem + construction_guidance());
+    f->M_text->setText(page.with_guidance ? page.problem + construction_guidance() : page.problem);
     start_construction(page.last_page);
     f->draw_page_frame(page.title, page.date, 970, page.own_example_button);
     if (page.given)

@@ -7,6 +7,7 @@
 #include "app/task_panel.h"
 #include "chart/chart.h"
 #include "construction/Uallgemein.h"
+#include "construction/result_text.h"
 #include "platform/text.h"
 
 #include <QString>
@@ -68,8 +69,10 @@ struct ConstructionPage {
     QString title;
     QString date;
     ChartSettings chart;
-    // The problem; the guidance every construction page gives follows it.
+    // The problem; the guidance every construction page gives follows it
+    // unless with_guidance is false.
     QString problem;
+    bool with_guidance = true;
     int memo_height = 280;
     // The given curves and marks, drawn after the frame.
     std::function<void()> given;
@@ -87,6 +90,9 @@ void show_construction_page(const ConstructionPage& page);
 // A rule across the memo between the blocks of a text: 129 hyphens.
 inline const QString& memo_rule = memo_text::rule;
 using memo_text::crlf;
+
+// Formulas and units that a memo must not break (see result_text).
+using result_text::unbroken;
 
 // Replaces the text of the memo.
 void set_memo_text(const QStringList& lines);

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -81,6 +82,8 @@ void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const Q
                     int x3, int y3, int x4, int y4, QRect bounds, const QImage& image)
 {
     const bool keepIt = image_ && kind != CanvasOp::MoveTo;
+    if (keepIt)
+        changedArea_ = bounds;
     if (!recording && !keepIt)
         return;
     CanvasOp op;
@@ -187,6 +190,27 @@ void Canvas::rasterLine(int x0, int y0, int x1, int y1)
     // One detach for the whole line: scanLine() checks for sharing each time.
     uchar* const bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
+    // Grid and frame lines: a solid line along a row or a column is a run
+    // of pixels from the start up to, not including, the end.
+    if (pen.style == PenStyle::Solid && (x0 == x1 || y0 == y1)) {
+        if (x0 == x1 && y0 == y1)
+            return;
+        if (y0 == y1) {
+            if (y0 < 0 || y0 >= h)
+                return;
+            const int from = std::max(0, x0 < x1 ? x0 : x1 + 1), to = std::min(w - 1, x0 < x1 ? x1 - 1 : x0);
+            QRgb* const row = reinterpret_cast<QRgb*>(bits + y0 * stride);
+            for (int x = from; x <= to; ++x)
+                row[x] = rgb;
+        } else {
+            if (x0 < 0 || x0 >= w)
+                return;
+            const int from = std::max(0, y0 < y1 ? y0 : y1 + 1), to = std::min(h - 1, y0 < y1 ? y1 - 1 : y0);
+            for (int y = from; y <= to; ++y)
+                reinterpret_cast<QRgb*>(bits + y * stride)[x0] = rgb;
+        }
+        return;
+    }
     linePixels(x0, y0, x1, y1, pen.style, [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < w && y < h)
             reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
@@ -233,10 +257,37 @@ void Canvas::paint(Draw draw)
     }
 }
 
+// Sets the pixels of an area of a 32-bit image that lie on it.
+static void fillPixels(QImage& image, QRect area, QRgb rgb)
+{
+    area &= image.rect();
+    if (area.isEmpty())
+        return;
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + area.left(), area.width(), rgb);
+}
+
 void Canvas::rectangle(int left, int top, int right, int bottom)
 {
     record(CanvasOp::Rectangle, left, top, right, bottom, QString(), 0, 0, 0, 0,
            strokeBounds(left, top, right - 1, bottom - 1, pen));
+    // Fills and frames of one opaque pixel: the pixels set directly, as a
+    // painter would set them, without setting one up.
+    if (image_ && image_->format() == QImage::Format_RGB32 && pen.width <= 1 && pen.style == PenStyle::Solid &&
+        pen.color.alpha() == 255 && (brush.style == BrushStyle::Clear || brush.color.alpha() == 255) &&
+        right - left >= 2 && bottom - top >= 2) {
+        if (brush.style == BrushStyle::Solid)
+            fillPixels(*image_, QRect(left, top, right - left, bottom - top), brush.color.rgb());
+        const QRgb rgb = pen.color.rgb();
+        fillPixels(*image_, QRect(left, top, right - left, 1), rgb);
+        fillPixels(*image_, QRect(left, bottom - 1, right - left, 1), rgb);
+        fillPixels(*image_, QRect(left, top, 1, bottom - top), rgb);
+        fillPixels(*image_, QRect(right - 1, top, 1, bottom - top), rgb);
+        notify();
+        return;
+    }
     paint([&](QPainter& p) {
         if (brush.style == BrushStyle::Solid)
             p.fillRect(QRect(left, top, right - left, bottom - top), brush.color);
@@ -285,30 +336,37 @@ void Canvas::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     });
 }
 
+// The cell of a text in a canvas font on a device (none: the screen).
+// Pages draw the same labels again and again; measuring a text costs more
+// than the rest of drawing it, so the sizes are remembered.
+static QSize textCell(const Font& font, const QString& text, const QPaintDevice* device)
+{
+    static QHash<QString, QSize> sizes[2];
+    QHash<QString, QSize>& cache = sizes[device ? 1 : 0];
+    const QString key = font.name + QLatin1Char('|') + QString::number(font.height) + QLatin1Char('|') + text;
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        if (cache.size() > 4096)
+            cache.clear();
+        const QFont f = qtFont(font);
+        const QFontMetrics m = device ? QFontMetrics(f, device) : QFontMetrics(f);
+        it = cache.insert(key, QSize(m.horizontalAdvance(text), m.height()));
+    }
+    return *it;
+}
+
 void Canvas::textOut(int x, int y, const QString& text)
 {
     const QFont f = qtFont(font);
     QRect cell;
-    if (image_) {
-        // Pages draw the same labels again and again; measuring a text costs
-        // more than the rest of keeping it, so the sizes are remembered.
-        static QHash<QString, QSize> sizes;
-        const QString key = font.name + QLatin1Char('|') + QString::number(font.height) + QLatin1Char('|') + text;
-        auto it = sizes.constFind(key);
-        if (it == sizes.constEnd()) {
-            if (sizes.size() > 4096)
-                sizes.clear();
-            const QFontMetrics m(f, image_);
-            it = sizes.insert(key, QSize(m.horizontalAdvance(text), m.height()));
-        }
-        cell = QRect(QPoint(x, y), *it);
-    }
+    if (image_)
+        cell = QRect(QPoint(x, y), textCell(font, text, image_));
     record(CanvasOp::TextOut, x, y, 0, 0, text, 0, 0, 0, 0, cell);
     paint([&](QPainter& p) {
         p.setFont(f);
         const QFontMetrics m(f, p.device());
         if (brush.style == BrushStyle::Solid)
-            p.fillRect(QRect(x, y, m.horizontalAdvance(text), m.height()), brush.color);
+            p.fillRect(image_ ? cell : QRect(x, y, m.horizontalAdvance(text), m.height()), brush.color);
         p.setPen(font.color);
         p.drawText(QPoint(x, y + m.ascent()), text);
     });
@@ -321,8 +379,8 @@ void Canvas::textOutFit(int x, int y, const QString& text, int right, int bottom
         shown.chop(1);
     const Font wanted = font;
     auto fits = [&] {
-        const QFontMetrics m(qtFont(font));
-        return x + m.horizontalAdvance(shown) <= right && y + m.height() <= bottom;
+        const QSize size = textCell(font, shown, nullptr);
+        return x + size.width() <= right && y + size.height() <= bottom;
     };
     // Heights move towards zero: a negative one is the character height, a
     // positive one the cell height.
@@ -344,11 +402,37 @@ void Canvas::fill(const QColor& color)
     if (!image_)
         return;
     image_->fill(color);
+    changedArea_ = image_->rect();
     background_ = color;
     kept_.clear();
     sharp_ = QImage();
     sharpScale_ = 0;
     sharpDone_ = 0;
+    notify();
+}
+
+Canvas::Snapshot Canvas::snapshot() const
+{
+    Snapshot s;
+    if (!image_)
+        return s;
+    s.image_ = *image_;
+    s.kept_ = kept_;
+    s.sharp_ = sharp_;
+    s.sharpScale_ = sharpScale_;
+    s.sharpDone_ = sharpDone_;
+    return s;
+}
+
+void Canvas::restore(const Snapshot& s)
+{
+    if (!image_ || s.image_.size() != image_->size())
+        return;
+    *image_ = s.image_;
+    kept_ = s.kept_;
+    sharp_ = s.sharp_;
+    sharpScale_ = s.sharpScale_;
+    sharpDone_ = s.sharpDone_;
     notify();
 }
 
@@ -411,20 +495,20 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
     case CanvasOp::LineTo:
         if (op.pen.width <= 1 && (op.x1 == op.x2 || op.y1 == op.y2)) {
             // Runs of consecutive set pixels, each filled as one area.
-            QRect run;
+            int left = 0, top = 0, right = -1, bottom = -1; // the run, empty while right < left
             auto flush = [&] {
-                if (run.isValid())
-                    p.fillRect(deviceRect(run.left(), run.top(), run.right() + 1, run.bottom() + 1, scale),
-                               op.pen.color);
-                run = QRect();
+                if (right >= left)
+                    p.fillRect(deviceRect(left, top, right + 1, bottom + 1, scale), op.pen.color);
+                right = left - 1;
             };
             linePixels(op.x1, op.y1, op.x2, op.y2, op.pen.style, [&](int x, int y) {
-                const QRect pixel(x, y, 1, 1);
-                if (run.isValid() && run.adjusted(-1, -1, 1, 1).contains(pixel))
-                    run |= pixel;
-                else {
+                if (right >= left && x >= left - 1 && x <= right + 1 && y >= top - 1 && y <= bottom + 1) {
+                    left = std::min(left, x); right = std::max(right, x);
+                    top = std::min(top, y); bottom = std::max(bottom, y);
+                } else {
                     flush();
-                    run = pixel;
+                    left = right = x;
+                    top = bottom = y;
                 }
             });
             flush();

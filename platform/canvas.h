@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -101,6 +102,9 @@ public:
 
     // Called after each operation that changed a raster target.
     std::function<void()> changed;
+    // The pixels that operation may have changed (the whole target after
+    // fill), so that only that part of a window needs to be shown anew.
+    QRect changedArea() const { return changedArea_; }
 
     // Starts a raster target afresh in one colour (a window's background).
     void fill(const QColor& color);
@@ -120,6 +124,23 @@ private:
         QImage image;
     };
 
+public:
+    // The raster drawing as it stands, to go back to later: a drawing that
+    // grows and shrinks again (a polygon clicked vertex by vertex) is taken
+    // back without redrawing what lay under it. Recorded operations stay.
+    class Snapshot {
+        friend class Canvas;
+        QImage image_;
+        std::vector<Kept> kept_;
+        QImage sharp_;
+        double sharpScale_ = 0;
+        size_t sharpDone_ = 0;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& s);
+
+private:
+
     void record(CanvasOp::Kind kind, int x1, int y1, int x2 = 0, int y2 = 0,
                 const QString& text = QString(), int x3 = 0, int y3 = 0, int x4 = 0,
                 int y4 = 0, QRect bounds = QRect(), const QImage& image = QImage());
@@ -133,6 +154,7 @@ private:
     QImage* image_ = nullptr;
     QPainter* painter_ = nullptr;
     QPoint pos_;
+    QRect changedArea_;
 
     std::vector<Kept> kept_;
     QColor background_ = Qt::white;

@@ -4,10 +4,13 @@
 
 #include <QButtonGroup>
 #include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextOption>
@@ -94,13 +97,16 @@ Button::Button(QWidget* parent, const QString& name, QRect geometry, const QStri
     setAutoDefault(false);
 }
 
-Memo::Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly)
+Memo::Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color)
     : QPlainTextEdit(parent)
 {
     setObjectName(name);
     setGeometry(geometry);
     setFrameShape(QFrame::NoFrame);
-    setReadOnly(readOnly);
+    setReadOnly(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAcceptDrops(false);
+    setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WordWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -129,14 +135,18 @@ bool Memo::keepsLayout(const QString& line) const
 
 bool Memo::keepsLayout(const QString& line, bool fixedPitch) const
 {
-    if (keepAllLines_ || fixedPitch)
+    if (keepAllLines_ || fixedPitch || isRule(line))
         return true;
     const QString t = line.trimmed();
-    if (t.size() >= 10 && t.count(QLatin1Char('-')) == t.size())
-        return true; // a rule
     // Indented lines are formulas and tables; an indented "o" starts a
     // list item, which is prose.
     return line.startsWith(QLatin1String("   ")) && !t.startsWith(QLatin1String("o "));
+}
+
+bool Memo::isRule(const QString& line)
+{
+    const QString t = line.trimmed();
+    return t.size() >= 10 && t.count(QLatin1Char('-')) == t.size();
 }
 
 int Memo::lineWidth() const
@@ -144,14 +154,77 @@ int Memo::lineWidth() const
     return viewport()->width() - 2 * static_cast<int>(std::ceil(document()->documentMargin()));
 }
 
+// Widths of memo lines, remembered per font: the same formula, table and
+// rule lines come back on every visit of a page, and shaping them is the
+// costly part of showing a text.
+static int lineAdvance(const QFont& font, const QString& line)
+{
+    static QHash<QString, int> widths;
+    const QString key = font.key() + QLatin1Char('\n') + line;
+    auto it = widths.constFind(key);
+    if (it == widths.constEnd()) {
+        if (widths.size() > 8192)
+            widths.clear();
+        it = widths.insert(key, QFontMetrics(font).horizontalAdvance(line));
+    }
+    return *it;
+}
+
+void Memo::setHeight(int height, bool showWhole)
+{
+    resize(width(), height);
+    setShowWhole(showWhole);
+}
+
+void Memo::setShowWhole(bool whole)
+{
+    if (whole == showWhole_)
+        return;
+    showWhole_ = whole;
+    fittedWidth_ = -1;
+    fitLines();
+}
+
 void Memo::fitLines()
 {
-    if (fitting_ || lineWidth() == fittedWidth_)
-        return;
-    fitting_ = true;
-    fittedWidth_ = lineWidth();
-    const QFont base = font();
-    const QFontMetrics baseMetrics(base);
+    // Fitting can show or hide the scroll bar, which changes the width a
+    // line has: then once more at the new width.
+    for (int pass = 0; pass < 3 && !fitting_ && lineWidth() != fittedWidth_; ++pass) {
+        fitting_ = true;
+        const int full = QFontInfo(font()).pixelSize();
+        fittedWidth_ = lineWidth();
+        fitLinesAt(full);
+        if (showWhole_ && full > minTextPixels && !textFits()) {
+            // The largest size that shows the whole text, by halving the
+            // range between the smallest legible size and the full one.
+            int fits = minTextPixels, fails = full;
+            while (fails - fits > 1) {
+                const int pixels = (fits + fails) / 2;
+                fitLinesAt(pixels);
+                (textFits() ? fits : fails) = pixels;
+            }
+            fitLinesAt(fits);
+        }
+        fitting_ = false;
+    }
+}
+
+bool Memo::textFits() const
+{
+    qreal height = 2 * document()->documentMargin();
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        height += blockBoundingRect(b).height();
+    return height <= viewport()->height();
+}
+
+// The lines in a font of `pixels` (the memo's own size or less), each line
+// that keeps its layout shrunk further to fit the width.
+void Memo::fitLinesAt(int pixels)
+{
+    const QFont memoFont = font();
+    QFont base = memoFont;
+    if (pixels != QFontInfo(memoFont).pixelSize())
+        base.setPixelSize(pixels);
     const bool fixedPitch = QFontInfo(base).fixedPitch();
     const int available = fittedWidth_;
     bool shrunk = false;
@@ -162,28 +235,48 @@ void Memo::fitLines()
         QFont f = base;
         // Prose is not measured at all (shaping long lines is the costly
         // part); most other lines fit as they are.
-        if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && baseMetrics.horizontalAdvance(shown) > available) {
-            int pixels = QFontInfo(base).pixelSize();
-            while (pixels > 4 && QFontMetrics(f).horizontalAdvance(shown) > available) {
-                --pixels;
-                f.setPixelSize(pixels);
+        if (!shown.isEmpty() && keepsLayout(shown, fixedPitch) && lineAdvance(base, shown) > available) {
+            int linePixels = pixels;
+            const int least = isRule(shown) ? 1 : minTextPixels;
+            while (linePixels > least && lineAdvance(f, shown) > available) {
+                --linePixels;
+                f.setPixelSize(linePixels);
             }
         }
+        // A rule with text glued to it fills its line, so that the text
+        // starts the next one in a smaller font too.
+        qsizetype dashes = 0;
+        while (dashes < shown.size() && shown.at(dashes) == QLatin1Char('-'))
+            ++dashes;
+        const bool gluedRule = dashes >= 10 && dashes < shown.size();
         // A fresh text has the memo's font throughout; a line needs its own
         // format only when it is shrunk now or was shrunk before.
-        if (f != base || shrunk_) {
+        if (f != memoFont || shrunk_ || gluedRule) {
+            // The block's end by position: moving there would lay it out.
             QTextCursor c(b);
-            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
             QTextCharFormat format; // empty: the memo's own font
-            if (f != base) {
+            if (f != memoFont) {
                 format.setFont(f, QTextCharFormat::FontPropertiesAll);
                 shrunk = true;
             }
             c.setCharFormat(format);
         }
+        if (gluedRule) {
+            QFont rule = f;
+            const qreal width = QFontMetricsF(rule).horizontalAdvance(shown.left(dashes));
+            if (width < available - 1) {
+                rule.setLetterSpacing(QFont::AbsoluteSpacing, (available - 1 - width) / dashes);
+                QTextCursor c(b);
+                c.setPosition(b.position() + int(dashes), QTextCursor::KeepAnchor);
+                QTextCharFormat format;
+                format.setFont(rule, QTextCharFormat::FontPropertiesAll);
+                c.setCharFormat(format);
+                shrunk = true;
+            }
+        }
     }
     shrunk_ = shrunk;
-    fitting_ = false;
 }
 
 bool Memo::eventFilter(QObject* watched, QEvent* event)
@@ -204,7 +297,9 @@ void Memo::changeEvent(QEvent* event)
 
 QString Memo::text() const
 {
+    // Non-breaking blanks read back as blanks; word joiners are no text.
     QString t = toPlainText();
+    t.remove(QChar(0x2060));
     t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return t;
 }
@@ -216,8 +311,67 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, QRect geometry, int ite
     setGeometry(geometry);
     setEditable(false);
     setMaxVisibleItems(visible);
-    for (int i = 0; i < items; ++i)
+    for (int i = 0; i < items; ++i) {
         addItem(QString());
+        setItem(i, QString());
+    }
+    // Disabled after scoring, the list still shows the student's choice
+    // in full black.
+    QPalette p = palette();
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        p.setColor(QPalette::Disabled, role, p.color(QPalette::Active, role));
+    setPalette(p);
+}
+
+void ComboBox::setItem(int index, const QString& text)
+{
+    setItemText(index, text);
+    // An item without a text is neither shown in the open list nor reached
+    // by the keys or the mouse wheel.
+    if (auto* m = qobject_cast<QStandardItemModel*>(model()))
+        if (QStandardItem* item = m->item(index))
+            item->setEnabled(!text.isEmpty());
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setRowHidden(index, text.isEmpty());
+}
+
+Mark::Mark(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    hide();
+}
+
+void Mark::setKind(Kind kind)
+{
+    kind_ = kind;
+    setVisible(kind != Kind::None);
+    update();
+}
+
+void Mark::paintEvent(QPaintEvent*)
+{
+    if (kind_ == Kind::None)
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool right = kind_ == Kind::Right;
+    const QColor color = right ? QColor(0, 140, 0) : kind_ == Kind::Wrong ? QColor(210, 0, 0) : QColor(90, 90, 90);
+    p.setPen(QPen(color, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const int s = height() - 2; // the symbol's square
+    if (kind_ == Kind::Open) {
+        p.drawLine(QPointF(2, s * 0.5 + 1), QPointF(s - 1, s * 0.5 + 1));
+    } else if (right) {
+        p.drawPolyline(QPolygonF({QPointF(1.5, s * 0.55), QPointF(s * 0.4, s - 0.5), QPointF(s, 1.5)}));
+    } else {
+        p.drawLine(QPointF(2, 2), QPointF(s - 1, s - 1));
+        p.drawLine(QPointF(s - 1, 2), QPointF(2, s - 1));
+    }
+    p.setPen(color);
+    p.drawText(QRect(s + 6, 0, width() - s - 6, height()), Qt::AlignLeft | Qt::AlignVCenter,
+               right                 ? QStringLiteral("richtig")
+               : kind_ == Kind::Wrong ? QStringLiteral("falsch")
+                                      : QStringLiteral("nicht beantwortet"));
 }
 
 Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(parent)
@@ -236,6 +390,7 @@ Edit::Edit(QWidget* parent, const QString& name, QRect geometry) : QLineEdit(par
     p.setColor(QPalette::Disabled, QPalette::Base, QColor(212, 208, 200));
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     setPalette(p);
+    setMaxEntryLength(defaultMaxEntryLength);
 }
 
 void Edit::paintEvent(QPaintEvent* e)
@@ -247,6 +402,7 @@ void Edit::paintEvent(QPaintEvent* e)
 }
 
 namespace {
+// Every change of a field's text passes here: typing, paste and drop.
 class LengthValidator : public QValidator {
 public:
     LengthValidator(int length, QObject* parent) : QValidator(parent), length_(length) {}
@@ -265,6 +421,7 @@ void Edit::setText(const QString& text)
 
 void Edit::setMaxEntryLength(int length)
 {
+    delete validator();
     setValidator(new LengthValidator(length, this));
 }
 

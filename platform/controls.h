@@ -50,45 +50,87 @@ public:
     Button(QWidget* parent, const QString& name, QRect geometry, const QString& caption);
 };
 
-// A multi-line text with CR LF line ends. Running prose wraps at word
-// boundaries. Lines that carry their own layout (rules, indented formula
-// and table lines, every line of a fixed-pitch text or of a memo that keeps
-// all lines) never wrap: a line too wide for the memo is shown in a font
-// just small enough to fit. A vertical scroll bar shows only when the text
-// is longer than the memo.
+// A multi-line text with CR LF line ends that the student reads and may
+// select and copy, but never changes: no key, paste, cut or drop reaches
+// the text, and Tab passes it by (a click still gives it the keyboard, for
+// copying). Running prose wraps at word boundaries. Lines that carry their
+// own layout (rules, indented formula and table lines, every line of a
+// fixed-pitch text or of a memo that keeps all lines) never wrap: a line
+// too wide for the memo is shown in a font just small enough to fit, but
+// never below minTextPixels; a line too wide even then wraps at a word
+// boundary. A vertical scroll bar shows only when the text is longer than
+// the memo.
 class Memo : public QPlainTextEdit {
 public:
-    Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color, bool readOnly);
+    // The smallest character height (em, in pixels) a shrunk line gets:
+    // smaller letters are no longer read at a glance on a classroom screen.
+    static constexpr int minTextPixels = 10;
+    Memo(QWidget* parent, const QString& name, QRect geometry, const QColor& color);
     void setText(const QString& text);
     QString text() const;
     void clear() { setText(QString()); }
-    void setHeight(int height) { resize(width(), height); }
+    // Every page sets its memo's height, and with it whether the memo shows
+    // its whole text (see setShowWhole).
+    void setHeight(int height, bool showWhole = false);
+    // The whole text in view, without scrolling: the memo's font is reduced
+    // by the least amount that makes it fit, down to minTextPixels (below
+    // that the memo scrolls).
+    void setShowWhole(bool whole);
     // Every line keeps its layout, prose included (short solution texts).
     void setKeepAllLines(bool keep) { keepAllLines_ = keep; }
     // Whether a line of this memo keeps its layout rather than wrapping.
     bool keepsLayout(const QString& line) const;
+    // A rule (a run of minus signs) is no text to read: it shrinks to the
+    // memo's width whatever size that takes, and never wraps.
+    static bool isRule(const QString& line);
     // The width the text has in a line, without the document margins.
     int lineWidth() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The toolkit's own paste into a text control can crash on some
+    // clipboard contents; a memo takes nothing from the clipboard at all.
+    bool canInsertFromMimeData(const QMimeData*) const override { return false; }
+    void insertFromMimeData(const QMimeData*) override {}
 
 private:
     bool keepsLayout(const QString& line, bool fixedPitch) const;
     void fitLines();
+    void fitLinesAt(int pixels);
+    bool textFits() const;
     bool keepAllLines_ = false;
+    bool showWhole_ = false;
     bool fitting_ = false;
     bool shrunk_ = false; // some line has a smaller font of its own
     int fittedWidth_ = -1;
 };
 
-// A drop-down list of fixed items; the student can only select.
+// A drop-down list of fixed items; the student can only select, and only
+// items that have a text. The selected item stays legible while the list
+// is disabled.
 class ComboBox : public QComboBox {
 public:
     ComboBox(QWidget* parent, const QString& name, QRect geometry, int items, int visible);
-    void setItem(int index, const QString& text) { setItemText(index, text); }
+    void setItem(int index, const QString& text);
     QString item(int index) const { return itemText(index); }
+};
+
+// Whether an answer was right: a green tick or a red cross, with a word
+// for those who cannot tell the colours apart; a grey dash where nothing
+// was chosen; nothing while unmarked.
+class Mark : public QWidget {
+public:
+    enum class Kind { None, Right, Wrong, Open };
+    Mark(QWidget* parent, const QString& name, QRect geometry);
+    void setKind(Kind kind);
+    Kind kind() const { return kind_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    Kind kind_ = Kind::None;
 };
 
 // An edit field with the classic events: leaving it (focus to another
@@ -104,10 +146,13 @@ public:
     std::function<void()> onClick;
     // The selection stays (and shows) when the field loses the focus.
     void setKeepSelection(bool keep) { keepSelection_ = keep; }
-    // The longest entry the field takes. Typing stops there, and a paste
-    // that would make the entry longer is refused whole: cutting it could
-    // turn a long number into another one.
+    // The longest entry the field takes (by default defaultMaxEntryLength:
+    // no field is unbounded). Typing stops there, and a paste or drop that
+    // would make the entry longer is refused whole: cutting it could turn a
+    // long number into another one. A field takes only the plain text of
+    // the clipboard, never its rich text.
     void setMaxEntryLength(int length);
+    static constexpr int defaultMaxEntryLength = 1000;
     // Texts the program writes; the last one is what discardEntry() puts
     // back (an accepted value, a task's own text, or nothing).
     void setText(const QString& text);

@@ -1,18 +1,35 @@
 #include "platform/fontset.h"
 
 #include <fontconfig/fontconfig.h>
-#include <unistd.h>
+#include <string>
 
 namespace platform {
 
-void useProgramFontSet()
+namespace {
+// Whether the configuration holds a face of the family, which the text
+// drawing asks for by name (a font that is not there would come out as a
+// set of empty boxes).
+bool holdsFamily(FcConfig* config, const char* family)
 {
-    static const char dir[] = "/usr/share/fonts/truetype/liberation2";
-    if (access(dir, R_OK) != 0)
-        return;
-    static const FcChar8 xml[] = R"(<?xml version="1.0"?>
+    FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, family, nullptr);
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
+    FcFontSet* fonts = pattern && objects ? FcFontList(config, pattern, objects) : nullptr;
+    const bool found = fonts && fonts->nfont > 0;
+    if (fonts)
+        FcFontSetDestroy(fonts);
+    if (objects)
+        FcObjectSetDestroy(objects);
+    if (pattern)
+        FcPatternDestroy(pattern);
+    return found;
+}
+} // namespace
+
+bool useProgramFontSet(const char* folder)
+{
+    const std::string xml = std::string(R"(<?xml version="1.0"?>
 <fontconfig>
-  <dir>/usr/share/fonts/truetype/liberation2</dir>
+  <dir>)") + folder + R"(</dir>
   <cachedir>/var/cache/fontconfig</cachedir>
   <cachedir prefix="xdg">fontconfig</cachedir>
   <alias><family>sans-serif</family><prefer><family>Liberation Sans</family></prefer></alias>
@@ -22,14 +39,13 @@ void useProgramFontSet()
 )";
     FcConfig* config = FcConfigCreate();
     if (!config)
-        return;
-    if (!FcConfigParseAndLoadFromMemory(config, xml, FcTrue) || !FcConfigBuildFonts(config) ||
-        !FcConfigSetCurrent(config)) {
-        FcConfigDestroy(config);
-        return;
-    }
-    // The current configuration holds its own reference now.
+        return false;
+    const bool usable = FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.c_str()), FcFalse) &&
+                        FcConfigBuildFonts(config) && holdsFamily(config, "Liberation Sans") &&
+                        holdsFamily(config, "Liberation Mono") && FcConfigSetCurrent(config);
+    // The current configuration holds its own reference now, if any.
     FcConfigDestroy(config);
+    return usable;
 }
 
 } // namespace platform

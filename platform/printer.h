@@ -1,9 +1,10 @@
 #pragma once
 // The printing service: one portrait A4 sheet per job, drawn on a canvas in
 // sheet units of 0.1 mm with the y axis downwards and the origin at the
-// top-left corner of the printable area. The sheet goes to the system's
+// top-left corner of the printable area (moved down to centre the drawing). The sheet goes to the system's
 // default printer without a dialog; without a printer it is saved as a PDF
-// file in the user's documents folder and the student is told where.
+// file in the user's documents folder (or, where that takes no file, in the
+// home folder) and the student is told where and why.
 #include "platform/canvas.h"
 
 #include <QString>
@@ -28,11 +29,18 @@ constexpr int sheetFontPixelsPerInch = 96;
 class PrintJob {
 public:
     // `name` names the print document and, without a printer, the PDF file
-    // (name + ".pdf", numbered -2, -3 ... when that file exists).
-    explicit PrintJob(const QString& name);
+    // (name + ".pdf", numbered -2, -3 ... when that name is taken). The file
+    // is always created new, never written through a link or over a file.
+    // `what` names the sheet in the messages, with its (neuter) article.
+    explicit PrintJob(const QString& name, const QString& what = QStringLiteral("Das Diagrammblatt"));
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
+
+    // The drawing spans the sheet's y from `top` to `bottom` (sheet units):
+    // it is moved up or down, unscaled, so that this span stands centred
+    // between the top and the bottom of the printable area. Before begin().
+    void centreVertically(int top, int bottom);
 
     // Starts the page. False, after an error box, when neither the printer
     // nor the PDF file could be started; then nothing is to be drawn.
@@ -46,6 +54,7 @@ public:
     bool end();
 
 private:
+    bool createPdfFile();
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTranslator>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -24,6 +26,7 @@ namespace platform {
 
 namespace {
 MessageHook messageHook;
+QuestionHook questionHook;
 QSize screenOverride;
 QRect availableOverride;
 std::mt19937_64& generator()
@@ -46,6 +49,23 @@ void showMessage(MessageType type, const QString& text, QWidget* parent)
         return;
     }
     messageBox(type, text, parent ? parent : QApplication::activeWindow())->exec();
+}
+
+void setQuestionHook(QuestionHook hook)
+{
+    questionHook = std::move(hook);
+}
+
+bool askQuestion(const QString& text, const QString& yes)
+{
+    if (questionHook)
+        return questionHook(text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Frage"), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 // A box of our own: the toolkit's message box rewraps long lines on its own.

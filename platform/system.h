@@ -28,6 +28,12 @@ std::unique_ptr<QDialog> messageBox(MessageType type, const QString& text, QWidg
 using MessageHook = std::function<void(MessageType, const QString&)>;
 void setMessageHook(MessageHook hook);
 
+// A modal question with the button `yes` and "Abbrechen"; true when the
+// student chooses `yes`. Tests answer it here instead of a person.
+bool askQuestion(const QString& text, const QString& yes);
+using QuestionHook = std::function<bool(const QString&)>;
+void setQuestionHook(QuestionHook hook);
+
 // Size of the screen the window is shown on; tests may pretend another.
 QSize screenSize();
 void setScreenSizeOverride(QSize size); // an empty size ends the override

@@ -193,6 +193,8 @@ bool print_diagram_sheet(const SheetDescription& sheet)
     const int Hp = steps90 * mm_per_90deg * 10;
 
     platform::PrintJob job(sheet.document);
+    // From the top of the banner line to the foot of the lowest angle labels.
+    job.centreVertically(80, Yp + Hp + 20);
     if (!job.begin())
         return false;
     platform::Canvas& c = job.canvas();

@@ -11,7 +11,7 @@ void TForm1::build_layout()
     const QFont arial18 = controlFont(QStringLiteral("Arial"), 18);
 
     // Direct children; a later one lies on top of an earlier one.
-    M_text = new Memo(this, QStringLiteral("M_text"), QRect(601, 41, 664, 959), window_color, true);
+    M_text = new Memo(this, QStringLiteral("M_text"), QRect(601, 41, 664, 959), window_color);
     M_text->setFont(arial18);
 
     P_Wahl = new Panel(this, QStringLiteral("P_Wahl"), QRect(2, 786, 596, 184), sky_blue);
@@ -42,11 +42,11 @@ void TForm1::build_layout()
     for (int k = 1; k <= 5; ++k) {
         const int top = 5 + 162 * (k - 1);
         Memo_A[k] = new Memo(P_aufgaben, QStringLiteral("Memo_A%1").arg(k), QRect(5, top, 445, 85),
-                             window_color, true);
+                             window_color);
         CB_A[k] = new ComboBox(P_aufgaben, QStringLiteral("CB_A%1").arg(k), QRect(460, top, 195, 23), 10, 9);
         l_loes[k] = new Label(P_aufgaben, QStringLiteral("l_loes%1").arg(k), QPoint(460, 45 + 162 * (k - 1)));
         const QRect solution = k < 5 ? QRect(5, 87 + 162 * (k - 1), 445, 70) : QRect(5, 735, 445, 90);
-        Memo_L[k] = new Memo(P_aufgaben, QStringLiteral("Memo_L%1").arg(k), solution, window_color, true);
+        Memo_L[k] = new Memo(P_aufgaben, QStringLiteral("Memo_L%1").arg(k), solution, window_color);
         Memo_L[k]->setKeepAllLines(true);
     }
     B_auswert = new Button(P_aufgaben, QStringLiteral("B_auswert"), QRect(18, 835, 190, 25),
@@ -107,12 +107,24 @@ void TForm1::build_layout()
                          QStringLiteral("Zwischenergebnis anzeigen"));
     B_druck = new Button(P_diag, QStringLiteral("B_druck"), QRect(455, 20, 190, 25),
                          QStringLiteral("Diagrammblatt ausdrucken"));
+    // The check of a polygon drawn on screen sits in the strip above the
+    // result button, its statistics in the strip below the buttons, so that
+    // the panel keeps its size and the three buttons their places.
+    B_zeichnung = new Button(P_diag, QStringLiteral("B_zeichnung"), QRect(235, 0, 190, 19),
+                             QStringLiteral("Zeichnung prüfen"));
+    P_zeichn_statistik = new Panel(P_diag, QStringLiteral("P_zeichn_statistik"), QRect(18, 47, 627, 15), money_green);
+    QWidget::setTabOrder(B_next, B_zeichnung);
+    QWidget::setTabOrder(B_zeichnung, B_ergeb);
+    QWidget::setTabOrder(B_ergeb, B_druck);
+    B_zeichnung->hide();
+    P_zeichn_statistik->hide();
 
     // The subtask memo ends where the result memo begins, so that the result
     // memo, lying on top, hides none of its lines or its scroll bar.
-    M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow, false);
+    M_teilaufg = new Memo(this, QStringLiteral("M_teilaufg"), QRect(601, 325, 664, 230), light_yellow);
     M_teilaufg->setFont(arial18);
-    M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey, false);
+    M_teilaufg->setShowWhole(true);
+    M_teilloes = new Memo(this, QStringLiteral("M_teilloes"), QRect(601, 555, 664, 350), pale_green_grey);
     M_teilloes->setFont(arial18);
 
     // Below the page frame the right half is free on every page.
@@ -126,9 +138,38 @@ void TForm1::build_layout()
     E_nenner = new Edit(P_eigen, QStringLiteral("E_nenner"), QRect(100, 48, 545, 24));
     B_uebernehmen = new Button(P_eigen, QStringLiteral("B_uebernehmen"), QRect(100, 90, 250, 25),
                                QStringLiteral("Funktion übernehmen"));
+    B_zufall = new Button(P_eigen, QStringLiteral("B_zufall"), QRect(365, 90, 140, 25),
+                          QStringLiteral("Zufällige Aufgabe"));
+    CB_zufall = new ComboBox(P_eigen, QStringLiteral("CB_zufall"), QRect(515, 90, 130, 25), 4, 4);
+    CB_zufall->setItem(0, QStringLiteral("leicht · Produkt"));
+    CB_zufall->setItem(1, QStringLiteral("schwer · Produkt"));
+    CB_zufall->setItem(2, QStringLiteral("leicht · Summe"));
+    CB_zufall->setItem(3, QStringLiteral("schwer · Summe"));
     QWidget::setTabOrder(E_zaehler, E_nenner);
     QWidget::setTabOrder(E_nenner, B_uebernehmen);
+    QWidget::setTabOrder(B_uebernehmen, B_zufall);
+    QWidget::setTabOrder(B_zufall, CB_zufall);
 
+    // The page's place, centred in the gap between the lesson choice and
+    // the page buttons.
+    L_seite = new Label(P_Wahl, QStringLiteral("L_seite"), QPoint(24, 123));
+    // Below the navigation panel, under the page buttons, free on every page.
+    B_inhalt = new Button(this, QStringLiteral("B_inhalt"), QRect(26, 984, 150, 25),
+                          QStringLiteral("Inhaltsverzeichnis"));
+    B_lernstand = new Button(this, QStringLiteral("B_lernstand"), QRect(222, 984, 150, 25),
+                             QStringLiteral("Lernstand drucken"));
+    // On the introductory page below the frame, left of "Eigenes Beispiel".
+    P_fortschritt = new Panel(this, QStringLiteral("P_fortschritt"), QRect(601, 974, 440, 46), sky_blue);
+    L_zuletzt = new Label(P_fortschritt, QStringLiteral("L_zuletzt"), QPoint(8, 5));
+    L_bilanz = new Label(P_fortschritt, QStringLiteral("L_bilanz"), QPoint(8, 24));
+    for (Label* l : {L_zuletzt, L_bilanz})
+        l->setMaxTextWidth(244);
+    B_weiter = new Button(P_fortschritt, QStringLiteral("B_weiter"), QRect(254, 11, 180, 25),
+                          QStringLiteral("Weiter, wo ich aufgehört habe"));
+    P_fortschritt->hide();
+    // Under each drop-down list, above the label of the correct option.
+    for (int k = 1; k <= 5; ++k)
+        L_marke[k] = new Mark(P_aufgaben, QStringLiteral("L_marke%1").arg(k), QRect(460, 30 + 162 * (k - 1), 195, 14));
     describe_controls();
 
     for (QWidget* w : {static_cast<QWidget*>(M_text), static_cast<QWidget*>(P_aufgaben),
@@ -158,9 +199,17 @@ void TForm1::describe_controls()
                               "verworfen"));
     tip(B_next, QStringLiteral("Zeigt die nächste Teilaufgabe der Konstruktion"));
     tip(B_ergeb, QStringLiteral("Zeigt das Zwischenergebnis der aktuellen Teilaufgabe und zeichnet es ins Diagramm"));
+    tip(B_zeichnung, QStringLiteral("Bewertet den Polygonzug, den Sie zu dieser Teilaufgabe ins Bode-Diagramm "
+                                    "gezeichnet haben: linke Maustaste setzt den nächsten Eckpunkt, rechte Maustaste "
+                                    "nimmt den letzten zurück"));
     tip(B_druck, QStringLiteral("Druckt das Diagrammblatt zu diesem Beispiel für die Konstruktion von Hand (Strg + P)"));
     tip(B_eigen, QStringLiteral("Öffnet eine Seite, auf der Sie eine eigene Übertragungs-Funktion G(s) konstruieren"));
     tip(B_uebernehmen, QStringLiteral("Übernimmt Zähler und Nenner und beginnt die Konstruktion"));
+    tip(B_zufall, QStringLiteral("Füllt Zähler und Nenner mit einer zufälligen Übungsfunktion und beginnt ihre "
+                                 "Konstruktion"));
+    tip(CB_zufall, QStringLiteral("Stufe und Form der zufälligen Übungsfunktion: leicht oder schwer ( doppelte "
+                                  "Wurzeln, negatives K, Allpass ), als Produkt oder als Summe"));
+    name(CB_zufall, QStringLiteral("Stufe und Form der zufälligen Aufgabe"));
     const QString keys = QStringLiteral("; Enter: weiter zum nächsten Feld, Esc: Übung verlassen");
     tip(E_freq, QStringLiteral("Eingabe des ersten Werts der Aufgabe (Frequenz oder Verhältnis f end / f anf)") + keys);
     tip(E_wert, QStringLiteral("Eingabe des zweiten Werts der Aufgabe (Betrag, Winkel oder Steigung)") + keys);
@@ -204,8 +253,19 @@ void TForm1::describe_controls()
     name(l_pkt_bem_wert, QStringLiteral("Bewertung des zweiten Werts"));
     name(P_statistik, QStringLiteral("Statistik der Übung"));
     name(P_diag, QStringLiteral("Konstruktion"));
+    name(P_zeichn_statistik, QStringLiteral("Statistik der gezeichneten Teilaufgaben"));
     name(P_eigen, QStringLiteral("Eigenes Beispiel"));
     name(E_zaehler, QStringLiteral("Zähler"));
     name(E_nenner, QStringLiteral("Nenner"));
     name(readout_, QStringLiteral("Werte unter dem Mauszeiger"));
+
+    tip(B_inhalt, QStringLiteral("Zeigt alle Seiten mit Ihrem Lernstand; jede Seite lässt sich von dort öffnen (F2)"));
+    tip(B_lernstand, QStringLiteral("Druckt Ihren Lernstand auf ein A4-Blatt, zum Beispiel für die Lehrkraft"));
+    tip(B_weiter, QStringLiteral("Öffnet die Seite, auf der Sie zuletzt waren"));
+    name(L_seite, QStringLiteral("Ort der Seite im Kurs"));
+    name(P_fortschritt, QStringLiteral("Ihr Lernstand"));
+    name(L_zuletzt, QStringLiteral("Zuletzt geöffnete Seite"));
+    name(L_bilanz, QStringLiteral("Gesehene Seiten und gelöste Aufgaben"));
+    for (int k = 1; k <= 5; ++k)
+        name(L_marke[k], QStringLiteral("Ergebnis der Aufgabe %1").arg(k));
 }

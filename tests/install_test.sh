@@ -2,20 +2,23 @@
 # Installs the built program into a scratch DESTDIR under /usr and checks the
 # installed tree: every file in place, desktop entry and AppStream metadata
 # valid, and the installed program starts and runs until it is told to quit.
-# Usage: install_test.sh BUILD_DIR
+# Where lintian is installed, the Debian package is built and must pass it
+# without an error or a warning.
+# Usage: install_test.sh BUILD_DIR DESKTOP_ID
 set -eu
 root=$(mktemp -d)
 pid=
 trap '[ -z "$pid" ] || kill -9 "$pid" 2>/dev/null; rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-DESTDIR=$root cmake --install "$1" --prefix /usr >/dev/null
-id=de.falkorin.Falkorin
+build=$1
+id=$2
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 share=$root/usr/share
 
 [ -x "$root/usr/bin/falkorin" ] || fail "no program in usr/bin"
 for f in applications/$id.desktop metainfo/$id.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
-         man/man1/falkorin.1.gz doc/falkorin/copyright; do
+         man/man1/falkorin.1.gz doc/falkorin/copyright doc/falkorin/changelog.Debian.gz; do
   [ -s "$share/$f" ] || fail "missing usr/share/$f"
 done
 # Each PNG must be as large as the folder it lies in says (width and height from the IHDR chunk).
@@ -29,6 +32,10 @@ done
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry invalid"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "AppStream metadata invalid"
 gzip -t "$share/man/man1/falkorin.1.gz" || fail "manual page is no gzip file"
+# Nothing installed names a domain or an address on the net.
+if grep -rIl -e 'https\?://' -e '@[a-z0-9-]*\.[a-z][a-z]' "$share/applications" "$share/metainfo"; then
+  fail "an installed file names an address"
+fi
 if command -v man >/dev/null; then
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -E UTF-8 -l -Tutf8 -Z "$share/man/man1/falkorin.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "manual page: $warnings"
@@ -57,3 +64,10 @@ wait "$pid" || status=$?
 pid=
 [ $status = 143 ] || fail "the installed program quit with status $status instead of by SIGTERM"
 echo "installed tree complete and valid; the installed program started and quit"
+
+if command -v lintian >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+  (cd "$build" && cpack -G DEB -B "$root/deb" >/dev/null) || fail "the Debian package could not be built"
+  report=$(lintian --fail-on error,warning "$root"/deb/falkorin_*.deb 2>&1) || fail "lintian: $report"
+  report=$(printf '%s\n' "$report" | grep -v 'root privileges' || true)
+  echo "lintian: no error, no warning${report:+ ($report)}"
+fi

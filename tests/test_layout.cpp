@@ -1,6 +1,7 @@
 // Every page and every interim result of the program reads cleanly: each
-// text drawn on the window lies inside its area, and no table line, formula
-// line or rule of a memo wraps or is cut at the memo's edge.
+// text drawn on the window lies inside its area, no memo line is smaller
+// than legible, and no table line, formula line or rule of a memo wraps or
+// is cut at the memo's edge unless it is too wide even at that size.
 #include "testutil.h"
 
 #include "platform/canvas.h"
@@ -11,7 +12,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 
 using namespace testutil;
@@ -69,21 +72,9 @@ void checkTexts(const TForm1& w, const QString& where, QStringList& findings)
     }
 }
 
-// The lines that must not wrap: every line of a solution memo and of a
-// memo in a fixed-pitch font (tables), rules, and lines indented by three
-// blanks (formulas and tables) except list items, which are prose.
-bool mustKeepItsLine(const platform::Memo* memo, const QString& line, bool solution)
-{
-    const QString t = line.trimmed();
-    if (solution || QFontInfo(memo->font()).fixedPitch())
-        return true;
-    if (t.size() >= 10 && t.count(QLatin1Char('-')) == t.size())
-        return true;
-    return line.startsWith(QLatin1String("   ")) && !t.startsWith(QLatin1String("o "));
-}
-
-// No line that must keep its layout is wider than the memo; solution memos
-// show their whole text without scrolling.
+// No line that keeps its layout (see Memo::keepsLayout; in a solution memo
+// every line) is wider than the memo; solution memos show their whole text
+// without scrolling.
 void checkMemo(platform::Memo* memo, const QString& where, QStringList& findings, bool solution = false)
 {
     if (!memo->isVisibleTo(memo->window()) || memo->toPlainText().isEmpty())
@@ -93,16 +84,44 @@ void checkMemo(platform::Memo* memo, const QString& where, QStringList& findings
         QString shown = b.text();
         while (!shown.isEmpty() && shown.back().isSpace())
             shown.chop(1);
-        if (shown.isEmpty() || !mustKeepItsLine(memo, shown, solution))
+        if (shown.isEmpty())
             continue;
         // A line is shown in one font; trailing blanks may run past the edge unseen.
         const QFont f = b.begin().fragment().charFormat().font().resolve(memo->font());
+        if (QFontInfo(f).pixelSize() < platform::Memo::minTextPixels && !platform::Memo::isRule(shown))
+            findings << QStringLiteral("%1 %2: line \"%3\" is only %4 px high")
+                            .arg(where, memo->objectName(), shown)
+                            .arg(QFontInfo(f).pixelSize());
+        // Text glued to a rule starts the next line.
+        const qsizetype dashes = shown.indexOf(QRegularExpression(QStringLiteral("[^-]")));
+        if (dashes >= 10 && b.layout()->lineAt(0).textLength() != dashes)
+            findings << QStringLiteral("%1 %2: \"%3\" shares the rule's line").arg(where, memo->objectName(), shown.mid(dashes));
+        // A list item is broken by hand, its second line under its text.
+        if (shown.startsWith(QLatin1String("   o  ")) && b.layout()->lineCount() > 1)
+            findings << QStringLiteral("%1 %2: item \"%3\" wraps to the left edge").arg(where, memo->objectName(), shown);
+        // A wrapped line starts with a word: no unit torn from its number, no stop from its sentence.
+        static const QRegularExpression stop(QStringLiteral("^[/.,;:!)}\\]]"));
+        static const QRegularExpression unit(QStringLiteral("\\d\\s*$"));
+        for (int k = 1; k < b.layout()->lineCount(); ++k) {
+            const int start = b.layout()->lineAt(k).textStart();
+            const QString next = b.text().mid(start);
+            if (stop.match(next).hasMatch() ||
+                ((next.startsWith(QLatin1String("dB")) || next.startsWith(QChar(0xB0))) && unit.match(b.text().left(start)).hasMatch()))
+                findings << QStringLiteral("%1 %2: line \"%3\" wraps before \"%4\"")
+                                .arg(where, memo->objectName(), shown, next.left(12));
+        }
+        // Too wide even at the smallest legible size, a line wraps.
         const int width = QFontMetrics(f).horizontalAdvance(shown);
-        if (width > available)
+        if ((solution || memo->keepsLayout(shown)) && width > available &&
+            (QFontInfo(f).pixelSize() > platform::Memo::minTextPixels || platform::Memo::isRule(shown)))
             findings << QStringLiteral("%1 %2: line \"%3\" is %4 px too wide")
                             .arg(where, memo->objectName(), shown)
                             .arg(width - available);
     }
+    // A text longer than its memo shows the scroll bar that reaches the rest.
+    QScrollBar* bar = memo->verticalScrollBar();
+    if (bar->maximum() > 0 && !bar->isVisibleTo(memo->window()))
+        findings << QStringLiteral("%1 %2: lines hidden without a scroll bar").arg(where, memo->objectName());
 }
 
 // Controls that would hide each other: the page text and the subtask memo,
@@ -137,6 +156,11 @@ void checkMemos(TForm1& w, const QString& where, QStringList& findings)
     QCoreApplication::processEvents();
     for (platform::Memo* m : {w.M_text, w.M_teilaufg, w.M_teilloes})
         checkMemo(m, where, findings);
+    // The problem above the subtask and the subtask itself are read whole.
+    if (w.M_teilaufg->isVisibleTo(&w))
+        for (platform::Memo* m : {w.M_text, w.M_teilaufg})
+            if (m->isVisibleTo(&w) && m->verticalScrollBar()->maximum() > 0)
+                findings << QStringLiteral("%1 %2: the text needs scrolling").arg(where, m->objectName());
     for (int k = 1; k <= 5; ++k) {
         checkMemo(w.Memo_A[k], where, findings);
         checkMemo(w.Memo_L[k], where, findings, true);
@@ -259,9 +283,9 @@ private slots:
         QCOMPARE(box->windowTitle(), QStringLiteral("Fehler"));
     }
 
-    // Choosing a lesson again shows its zeroed counters at once (lesson 7
-    // opens on a question page).
-    void lessonStatisticsRestartVisibly()
+    // Choosing a lesson again shows its own counters at once, as they were
+    // (lesson 7 opens on a question page).
+    void lessonStatisticsReturnVisibly()
     {
         auto w = openLesson(7);
         for (int k = 1; k <= 5; ++k)
@@ -270,8 +294,8 @@ private slots:
         QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("5"));
         chooseLesson(*w, 6);
         chooseLesson(*w, 7);
-        QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("0"));
-        QCOMPARE(w->l_lekt_proz->text(), QStringLiteral("0.00"));
+        QCOMPARE(w->l_lekt_bearb->text(), QStringLiteral("5"));
+        QCOMPARE(w->l_lekt_proz->text(), QStringLiteral("100.00"));
         QCOMPARE(w->l_ges_bearb->text(), QStringLiteral("5"));
     }
 

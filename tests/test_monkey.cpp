@@ -3,6 +3,7 @@
 // failure repeats; it is reported with the events that led to it.
 #include "testutil.h"
 
+#include "construction/drawing_exercise.h"
 #include "lessons/pages.h"
 #include "platform/printer.h"
 
@@ -27,8 +28,9 @@ QString panels(TForm1& w)
     // The platform controls have no meta-objects of their own: they are
     // told apart by their C++ type.
     QStringList shown;
+    // The introduction's offer to go on depends on the progress, not on the page.
     for (QWidget* c : w.findChildren<QWidget*>())
-        if (c->isVisibleTo(&w) && (dynamic_cast<platform::Panel*>(c) ||
+        if (c->isVisibleTo(&w) && c != w.P_fortschritt && (dynamic_cast<platform::Panel*>(c) ||
                                (dynamic_cast<platform::Memo*>(c) && c->parentWidget() == &w)))
             shown << c->objectName();
     shown.sort();
@@ -60,6 +62,11 @@ std::map<QString, PageLook> knownPages()
         auto w = newWindow();
         w->B_eigenClick();
         pages[page_id] = {panels(*w), modes()};
+        // ... and with a function accepted, which may be a constant.
+        w->E_zaehler->setText(QStringLiteral("6"));
+        w->E_nenner->setText(QStringLiteral("6"));
+        w->B_uebernehmenClick();
+        pages[page_id + QStringLiteral(" constructed")] = {panels(*w), modes()};
     }
     for (int lesson = 1; lesson <= 8; ++lesson)
         for (int page = 1; page <= 14; ++page)
@@ -90,6 +97,7 @@ public:
             const QString broken = invariantsBroken();
             if (!broken.isEmpty())
                 return broken;
+            memo_ = nullptr;
         }
         return QString();
     }
@@ -168,7 +176,27 @@ private:
             select(box, index);
             return QString("select %1 in %2").arg(index).arg(box->objectName());
         }
+        if (kind < 76)
+            return memoKey();
         return typeKey();
+    }
+
+    // Paste, cut or delete in a memo, which must keep its text.
+    QString memoKey()
+    {
+        const std::vector<platform::Memo*> memos = usable<platform::Memo>();
+        if (memos.empty())
+            return QString("no memo");
+        memo_ = memos[size_t(below(int(memos.size())))];
+        memoText_ = memo_->text();
+        static const std::pair<QKeyCombination, const char*> keys[] = {
+            {Qt::ControlModifier | Qt::Key_V, "Ctrl+V"},
+            {Qt::ControlModifier | Qt::Key_X, "Ctrl+X"},
+            {QKeyCombination(Qt::Key_Delete), "Delete"}};
+        const auto& [key, name] = keys[below(int(std::size(keys)))];
+        click(memo_->viewport());
+        QTest::keyClick(memo_, key.key(), key.keyboardModifiers());
+        return QString("%1 in %2").arg(name, memo_->objectName());
     }
 
     QString typeKey()
@@ -201,7 +229,9 @@ private:
         const auto page = pages_.find(page_id);
         if (page == pages_.end())
             return "page " + page_id + " is unknown to the dispatcher";
-        if (panels(w_) != page->second.panels)
+        const auto constructed = pages_.find(page_id + QStringLiteral(" constructed"));
+        if (panels(w_) != page->second.panels &&
+            (constructed == pages_.end() || panels(w_) != constructed->second.panels))
             return "page " + page_id + " shows [" + panels(w_) + "] instead of [" + page->second.panels + "]";
         if (modes().size() > 1)
             return "exercise modes " + modes() + " on at once";
@@ -209,6 +239,17 @@ private:
             return "exercise mode " + modes() + " on page " + page_id;
         if (modes().isEmpty() && (w_.B_pruef->isVisible() || w_.E_freq->isVisible() || w_.E_wert->isVisible()))
             return "exercise controls active on page " + page_id + " without an exercise";
+        // A drawing on screen lives only in a step whose result is still to come.
+        if (drawing_exercise::active() && !(w_.B_zeichnung->isVisible() && w_.B_ergeb->isEnabled()))
+            return "drawing active on page " + page_id + " outside a step to draw";
+        if (!drawing_exercise::active() &&
+            !(drawing_exercise::vertices(drawing_exercise::Magnitude).empty() &&
+              drawing_exercise::vertices(drawing_exercise::Phase).empty()))
+            return "vertices of an ended drawing kept on page " + page_id;
+        if (w_.B_zeichnung->isVisible() && w_.B_zeichnung->isEnabled() && !drawing_exercise::active())
+            return "drawing check usable without a drawing on page " + page_id;
+        if (memo_ && memo_->text() != memoText_)
+            return memo_->objectName() + " changed on page " + page_id;
         return QString();
     }
 
@@ -218,6 +259,8 @@ private:
     QStringList events_;
     int answered_ = 0;
     std::set<QString> visited_;
+    platform::Memo* memo_ = nullptr; // the memo of the last key in one
+    QString memoText_;
 };
 
 } // namespace

@@ -17,8 +17,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <climits>
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace testutil;
 using platform::CanvasOp;
@@ -188,6 +191,22 @@ private:
     void (*previousSignal_)(int) = nullptr;
 };
 
+// Root may write anywhere: while this lives, the file system checks this
+// thread's access as an ordinary user's, who may write into `folder`.
+struct OrdinaryUser {
+    explicit OrdinaryUser(const QString& folder) : folder(folder)
+    {
+        if (geteuid() == 0 && QFile::setPermissions(folder, QFile::permissions(folder) | QFile::WriteOther | QFile::ExeOther))
+            setfsgid(65534), setfsuid(65534);
+    }
+    ~OrdinaryUser()
+    {
+        if (geteuid() == 0)
+            setfsuid(0), setfsgid(0), QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString folder;
+};
+
 } // namespace
 
 class TestPrint : public QObject {
@@ -199,6 +218,41 @@ class TestPrint : public QObject {
     QStringList pdfFiles(const QString& folder) const
     {
         return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+
+    // The PDF's one A4 page, checked by pdfinfo and rendered in grey, at
+    // 254 dpi one pixel to 0.1 mm. A null image after a failure or a skip
+    // (without poppler-utils).
+    QImage renderedSheet(const QString& pdf, int dpi = 254)
+    {
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (pdfinfo.isEmpty() || pdftoppm.isEmpty()) {
+            QTest::qSkip("poppler-utils are not installed", __FILE__, __LINE__);
+            return {};
+        }
+        QProcess info;
+        info.start(pdfinfo, {pdf});
+        const QString out = info.waitForFinished(30000) ? QString::fromUtf8(info.readAllStandardOutput()) : QString();
+        const auto pages = QRegularExpression(R"(Pages:\s+(\d+))").match(out);
+        const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(out);
+        // A4 portrait, in points.
+        if (!QTest::qVerify(pages.hasMatch() && pages.captured(1).toInt() == 1 && size.hasMatch() &&
+                                qAbs(size.captured(1).toDouble() - 595.28) < 0.5 &&
+                                qAbs(size.captured(2).toDouble() - 841.89) < 0.5,
+                            "one A4 page", qPrintable(out), __FILE__, __LINE__))
+            return {};
+        const QString prefix = home.filePath("sheet");
+        QProcess render;
+        render.start(pdftoppm, {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-png", "-singlefile",
+                                pdf, prefix});
+        render.waitForFinished(60000);
+        const QImage page(prefix + ".png");
+        // The renderer rounds 297 mm up.
+        if (!QTest::qVerify(page.width() == 2100 * dpi / 254 && qAbs(page.height() - 2970 * dpi / 254) <= 1,
+                            "an A4 page", "", __FILE__, __LINE__))
+            return {};
+        return page.convertToFormat(QImage::Format_Grayscale8);
     }
 
 private slots:
@@ -670,6 +724,97 @@ private slots:
         QVERIFY(!QFileInfo::exists(missing));
     }
 
+    // A link in the sheet's place is left alone, whether it leads anywhere
+    // or not: the sheet takes the next free name as a file of its own.
+    void sheetIsNeverWrittenThroughALink_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("dangling link") << false;
+        QTest::newRow("link to a file") << true;
+    }
+    void sheetIsNeverWrittenThroughALink()
+    {
+        QFETCH(bool, targetExists);
+        platform::setSheetHook(nullptr);
+        const QString target = home.filePath("target"), link = QDir(documents()).filePath("FALKORIN-Diagrammblatt-06_02.pdf");
+        QFile::remove(target);
+        QFile file(target);
+        QVERIFY(!targetExists || (file.open(QIODevice::WriteOnly) && file.write("keep") == 4));
+        file.close();
+        QVERIFY(QFile::link(target, link));
+        auto w = newWindow();
+        printPage(*w, "6", "06_02", "1", ranges_06_02);
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(QFileInfo(target).size(), targetExists ? 4 : 0);
+        const QString sheetPath = QDir(documents()).filePath("FALKORIN-Diagrammblatt-06_02-2.pdf");
+        QVERIFY(QFileInfo(sheetPath).isFile() && !QFileInfo(sheetPath).isSymLink());
+        QCOMPARE(int(messages().size()), 1);
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(sheetPath)));
+    }
+
+    // Without a home folder there is nowhere to save the sheet (the toolkit
+    // would take the root folder); the message says why.
+    void withoutHomeNothingIsWritten_data()
+    {
+        QTest::addColumn<QString>("value"); // "-": unset
+        QTest::addColumn<QString>("named"); // in the message
+        QTest::newRow("unset") << "-" << "HOME";
+        QTest::newRow("empty") << "" << "HOME";
+        QTest::newRow("a file") << home.filePath("Documents/file") << home.filePath("Documents/file");
+        QTest::newRow("relative") << "Documents" << "Documents";
+    }
+    void withoutHomeNothingIsWritten()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, named);
+        platform::setSheetHook(nullptr);
+        QFile file(home.filePath("Documents/file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray realHome = qgetenv("HOME");
+        if (value == "-")
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", QFile::encodeName(value));
+        auto w = newWindow();
+        printPage(*w, "6", "06_02", "1", ranges_06_02);
+        qputenv("HOME", realHome);
+        QCOMPARE(int(messages().size()), 1);
+        QCOMPARE(messages()[0].type, platform::MessageType::Error);
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(named)));
+        for (const QString& folder : {QDir::rootPath(), QDir::currentPath(), home.path(), documents()})
+            QCOMPARE(pdfFiles(folder), QStringList());
+    }
+
+    // A documents folder that takes no file sends the sheet home, and the
+    // message says where and why.
+    void unwritableDocumentsFolderFallsBackHome_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"missing", "a file", "read-only"})
+            QTest::newRow(kind) << QString(kind);
+    }
+    void unwritableDocumentsFolderFallsBackHome()
+    {
+        QFETCH(QString, kind);
+        platform::setSheetHook(nullptr);
+        QVERIFY(QDir(documents()).removeRecursively());
+        if (kind == "a file")
+            QVERIFY(QFile(documents()).open(QIODevice::WriteOnly));
+        if (kind == "read-only")
+            QVERIFY(QDir().mkdir(documents(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        auto w = newWindow();
+        {
+            const OrdinaryUser user(home.path());
+            printPage(*w, "6", "06_02", "1", ranges_06_02);
+        }
+        QFile::remove(documents());
+        QCOMPARE(pdfFiles(home.path()), QStringList({"FALKORIN-Diagrammblatt-06_02.pdf"}));
+        QCOMPARE(int(messages().size()), 1);
+        QCOMPARE(messages()[0].type, platform::MessageType::Information);
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(home.filePath("FALKORIN-Diagrammblatt-06_02.pdf"))));
+        QVERIFY(messages()[0].text.contains(QDir::toNativeSeparators(documents())));
+    }
+
     // A nearly full disk takes only the first bytes of the sheet: the
     // process's file size limit makes every write beyond them fail as a full
     // file system does. No cut sheet may be left or announced.
@@ -716,35 +861,9 @@ private slots:
         const QString pdf = QDir(documents()).filePath("FALKORIN-Diagrammblatt-06_02.pdf");
         QVERIFY(QFileInfo::exists(pdf));
 
-        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
-        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-        if (pdfinfo.isEmpty() || pdftoppm.isEmpty())
-            QSKIP("poppler-utils are not installed");
-
-        QProcess info;
-        info.start(pdfinfo, {pdf});
-        QVERIFY(info.waitForFinished(30000));
-        QCOMPARE(info.exitCode(), 0);
-        const QString out = QString::fromUtf8(info.readAllStandardOutput());
-        const auto pages = QRegularExpression(R"(Pages:\s+(\d+))").match(out);
-        QVERIFY(pages.hasMatch());
-        QCOMPARE(pages.captured(1).toInt(), 1);
-        const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(out);
-        QVERIFY(size.hasMatch());
-        QVERIFY(qAbs(size.captured(1).toDouble() - 595.28) < 0.5); // A4 portrait, in points
-        QVERIFY(qAbs(size.captured(2).toDouble() - 841.89) < 0.5);
-
-        // At 254 dpi one pixel is 0.1 mm.
-        const QString prefix = home.filePath("sheet");
-        QProcess render;
-        render.start(pdftoppm, {"-r", "254", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", pdf, prefix});
-        QVERIFY(render.waitForFinished(60000));
-        QCOMPARE(render.exitCode(), 0);
-        QImage page(prefix + ".png");
-        QVERIFY(!page.isNull());
-        QCOMPARE(page.width(), 2100);
-        QVERIFY(qAbs(page.height() - 2970) <= 1); // the renderer rounds 297 mm up
-        page = page.convertToFormat(QImage::Format_Grayscale8);
+        QImage page = renderedSheet(pdf);
+        if (page.isNull())
+            return;
 
         QList<int> rows(page.height()), columns(page.width());
         for (int y = 0; y < page.height(); ++y) {
@@ -768,6 +887,55 @@ private slots:
         QVERIFY(qAbs(axis - 1400) <= 5);
         QVERIFY(qAbs(db20 - 150) <= 5);
         QVERIFY(qAbs(deg90 - 300) <= 5);
+    }
+
+    // Every sheet, with the ranges its page sets, stands centred between top
+    // and bottom with at least 10 mm of paper free at each edge (a printer
+    // prints the PDF to about 5 mm of the edge), and keeps its scales.
+    void everySheetHasRoomAtEveryEdge_data()
+    {
+        QTest::addColumn<int>("lesson");
+        QTest::addColumn<int>("page");
+        for (auto [lesson, page] : {std::pair{5, 13}, {6, 2}, {6, 4}, {6, 5}, {6, 6}, {7, 2}, {7, 3}, {7, 4}, {8, 1},
+                                    {8, 2}, {8, 3}})
+            QTest::addRow("%02d_%02d", lesson, page) << lesson << page;
+    }
+    void everySheetHasRoomAtEveryEdge()
+    {
+        QFETCH(int, lesson);
+        QFETCH(int, page);
+        auto w = newWindow();
+        w->show_page(lesson, page);
+        click(w->B_druck);
+        int top = INT_MAX, bottom = 0; // the recorded grid lines that span both edges
+        for (const auto& op : horizontals(X0 - 15, XR + 15)) {
+            top = std::min(top, op.y1);
+            bottom = std::max(bottom, op.y1);
+        }
+        platform::setSheetHook(nullptr);
+        click(w->B_druck);
+        // One pixel to 0.2 mm: enough for margins, and a quarter of the rendering time.
+        const QImage sheet =
+            renderedSheet(QDir(documents()).filePath("FALKORIN-Diagrammblatt-" + page_id + ".pdf"), 127);
+        if (sheet.isNull())
+            return;
+        QList<int> rows(sheet.height()), columns(sheet.width());
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                if (sheet.constScanLine(y)[x] < 128) {
+                    ++rows[y];
+                    ++columns[x];
+                }
+        auto firstInk = [](const QList<int>& counts) { return int(std::find_if(counts.begin(), counts.end(), [](int n) { return n > 0; }) - counts.begin()); };
+        QList<int> reversedRows(rows.rbegin(), rows.rend()), reversedColumns(columns.rbegin(), columns.rend());
+        const int above = firstInk(rows), below = firstInk(reversedRows);
+        const int left = firstInk(columns), right = firstInk(reversedColumns);
+        qInfo("free: top %.1f mm, bottom %.1f mm, left %.1f mm, right %.1f mm", above / 5.0, below / 5.0,
+              left / 5.0, right / 5.0);
+        QVERIFY(std::min({above, below, left, right}) >= 50);
+        QVERIFY(qAbs(above - below) <= 10); // ink and text cells differ by a few tenths of a millimetre
+        const QList<double> grid = runCentres(rows, 650);
+        QVERIFY(qAbs((grid.back() - grid.front()) * 2 - (bottom - top)) <= 3);
     }
 
 private:

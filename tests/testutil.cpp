@@ -14,23 +14,41 @@ std::vector<Message>& messages()
     return m;
 }
 
+std::vector<QString>& questions()
+{
+    static std::vector<QString> q;
+    return q;
+}
+
+bool& questionAnswer()
+{
+    static bool yes = true;
+    return yes;
+}
+
 std::unique_ptr<TForm1> newWindow(QSize screen, unsigned long long seed)
 {
     return newWindow(screen, QRect(), seed);
 }
 
-std::unique_ptr<TForm1> newWindow(QSize screen, QRect available, unsigned long long seed, bool keepSettings)
+std::unique_ptr<TForm1> newWindow(QSize screen, QRect available, unsigned long long seed, bool keepSettings,
+                                  std::unique_ptr<ProgressStore> store)
 {
     static QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     if (!keepSettings)
         QDir(config.path()).removeRecursively();
     messages().clear();
+    questions().clear();
+    platform::setQuestionHook([](const QString& q) {
+        questions().push_back(q);
+        return questionAnswer();
+    });
     platform::setScreenOverride(screen, available);
     platform::setMessageHook([](platform::MessageType t, const QString& s) {
         messages().push_back({t, s});
     });
-    auto w = std::make_unique<TForm1>();
+    auto w = std::make_unique<TForm1>(std::move(store));
     platform::seedRandom(seed);
     return w;
 }

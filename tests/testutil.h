@@ -21,16 +21,21 @@ struct Message {
 // Every message box shown since the window was made (none opens).
 std::vector<Message>& messages();
 
+// Questions asked since the window was made, and the answer each gets.
+std::vector<QString>& questions();
+bool& questionAnswer();
+
 // A screen whose free area holds the whole window, caption and all, 1:1.
 inline const QSize wholeScreen(1920, 1200);
 
 // A new main window as after start-up, on a pretended screen, with nothing
 // kept from an earlier run. Message boxes are recorded instead of shown;
-// the random generator is seeded. Kept window settings go to a folder of
-// the tests' own.
+// questions are answered with questionAnswer(); the random generator is
+// seeded. Kept window settings go to a folder of the tests' own. A store,
+// if given, keeps the progress.
 std::unique_ptr<TForm1> newWindow(QSize screen = wholeScreen, unsigned long long seed = 1);
 std::unique_ptr<TForm1> newWindow(QSize screen, QRect available, unsigned long long seed = 1,
-                                  bool keepSettings = false);
+                                  bool keepSettings = false, std::unique_ptr<ProgressStore> store = nullptr);
 
 // A new window, active so that it takes the keyboard, on the first page of
 // a lesson chosen as the student would.

@@ -5,5 +5,5 @@
 set -e
 cd "$(dirname "$0")/../dist/icons"
 for size in 16 22 24 32 48 64 128 256; do
-  rsvg-convert --width "$size" --height "$size" --output "de.falkorin.Falkorin-$size.png" de.falkorin.Falkorin.svg
+  rsvg-convert --width "$size" --height "$size" --output "falkorin-$size.png" falkorin.svg
 done
