@@ -968,6 +968,9 @@ Ranges choose_ranges(const TransferFunction& g)
     // curve with its break and a decade beyond (the line of K · s^n is the
     // total's first section).
     long double top = -HUGE_VALL, bottom = HUGE_VALL;
+    // A level that reaches a limit of the chart through logarithms may lie
+    // beyond it by a rounding error (1 · (1 + s/1E-3) / (1 + s/1E4): 140 dB).
+    constexpr long double slack = 1E-9L;
     const auto take = [&top, &bottom](long double v) {
         top = std::max(top, v);
         bottom = std::min(bottom, v);
@@ -985,12 +988,12 @@ Ranges choose_ranges(const TransferFunction& g)
             if (c.pair()) // the exact level at w0, marked on the partial curve
                 take(exact_db({1, 0, {c}}, c.w));
         }
-        return top <= 140 && bottom >= -140;
+        return top <= 140 + slack && bottom >= -140 - slack;
     };
     // The margin where the chart's limits leave room for it.
     const auto grid = [](long double v, long double margin, long double step, long double limit) {
         const long double line = step * (margin > 0 ? std::ceil((v + margin) / step) : std::floor((v + margin) / step));
-        return std::fabs(line) > limit && std::fabs(v) <= limit ? std::copysign(limit, line) : line;
+        return std::fabs(line) > limit && std::fabs(v) <= limit + slack ? std::copysign(limit, line) : line;
     };
     // Where the whole total does not fit, its last section may leave the
     // chart beyond the last corner.
