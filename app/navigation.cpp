@@ -7,41 +7,25 @@
 
 #include <array>
 
-// The page functions of each lesson, page 1 first. A page without a
-// function is not shown: the window keeps what it shows.
-namespace {
-
-constexpr int most_pages = 14;
-
-const std::array<std::array<PageFunction, most_pages>, 9> table = {{
-        {},
-        {{page_01_01, page_01_02, page_01_03, page_01_04, page_01_05, page_01_06, page_01_07, page_01_08,
-          page_01_09, page_01_10, page_01_11, page_01_12, page_01_13, page_01_14}},                      // lesson 1
-        {{page_02_01, page_02_02, page_02_03, page_02_04, page_02_05, page_02_06, page_02_07}}, // lesson 2
-        {{point_page}},                                                                  // lesson 3
-        {{line_page}},                                                                   // lesson 4
-        {{page_05_01, page_05_02, page_05_03, page_05_04, page_05_05, page_05_06, page_05_07, page_05_08, page_05_09,
-          page_05_10, page_05_11, page_05_12, page_05_13}},                             // lesson 5
-        {{page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06}},      // lesson 6
-        {{page_07_01, page_07_02, page_07_03, page_07_04}},                              // lesson 7
-        {{page_08_01, page_08_02, page_08_03}},                                          // lesson 8
-}};
-
-} // namespace
+// The lessons in the order of the lesson choice; each module lists its pages.
+static constexpr std::array<std::span<const PageFunction> (*)(), 8> lessons = {
+    lesson_1_pages, lesson_2_pages, lesson_3_pages, lesson_4_pages,
+    lesson_5_pages, lesson_6_pages, lesson_7_pages, lesson_8_pages,
+};
 
 PageFunction page_function(int lesson, int page)
 {
-    if (lesson < 1 || lesson > 8 || page < 1 || page > most_pages)
+    if (lesson < 1 || lesson > 8 || page < 1)
         return nullptr;
-    return table[static_cast<size_t>(lesson)][static_cast<size_t>(page - 1)];
+    const std::span<const PageFunction> pages = lessons[static_cast<size_t>(lesson - 1)]();
+    return page <= static_cast<int>(pages.size()) ? pages[static_cast<size_t>(page - 1)] : nullptr;
 }
 
 std::array<int, 9> page_counts()
 {
     std::array<int, 9> counts{};
     for (int lesson = 1; lesson <= 8; ++lesson)
-        while (counts[lesson] < most_pages && page_function(lesson, counts[lesson] + 1))
-            counts[lesson] += 1;
+        counts[static_cast<size_t>(lesson)] = static_cast<int>(lessons[static_cast<size_t>(lesson - 1)]().size());
     return counts;
 }
 

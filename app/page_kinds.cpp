@@ -2,6 +2,7 @@
 #include "app/page_kinds.h"
 
 #include "app/Unit1.h"
+#include "construction/Uallgemein.h"
 
 #include <algorithm>
 
@@ -9,8 +10,27 @@ using namespace button_state;
 using panel_state::absent;
 using panel_state::shown;
 
+// The sheet of the page shown, with the lesson and id of that page.
+static SheetOfPage shown_sheet;
+static QString sheet_lesson, sheet_id;
+
+void set_page_sheet(SheetOfPage sheet)
+{
+    shown_sheet = std::move(sheet);
+    sheet_lesson = page_lesson;
+    sheet_id = page_id;
+}
+
+const SheetOfPage& page_sheet()
+{
+    static const SheetOfPage none;
+    return page_lesson == sheet_lesson && page_id == sheet_id ? shown_sheet : none;
+}
+
 void begin_page(const PageState& state)
 {
+    end_construction();
+    shown_sheet = nullptr;
     page_lesson = state.lesson;
     page_section = state.section;
     page_id = state.id;

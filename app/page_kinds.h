@@ -1,6 +1,8 @@
 #pragma once
 // The four kinds of page and what a kind shows: the buttons and the panels
 // of the right half. Every page function goes through apply_page_kind.
+#include "print/UDiagr.h"
+
 #include <QString>
 
 enum class PageKind { text, question, exercise, construction };
@@ -22,9 +24,15 @@ namespace panel_state {
 enum : int { absent = 0, shown = 1 };
 }
 
-// The first step of every page: sets the page state and clears the mouse
-// exercise flags.
+// The first step of every page: sets the page state, clears the mouse
+// exercise flags, and leaves the construction and the sheet of the page
+// before.
 void begin_page(const PageState& state);
+
+// The printed sheet of the page shown, made when it is printed; empty on a
+// page that prints none and wherever the page state names another page.
+void set_page_sheet(SheetOfPage sheet);
+const SheetOfPage& page_sheet();
 
 // The rows of the kinds table that differ from their kind's row: a question
 // page that adds the print button, the own example whose construction

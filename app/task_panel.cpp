@@ -41,7 +41,8 @@ void show_question_page(const QuestionPage& page)
 {
     TForm1* f = Form1;
     begin_page(page.state);
-    apply_page_kind(PageKind::question, 926, page.print_button ? KindVariant::with_print : KindVariant::plain);
+    set_page_sheet(page.sheet);
+    apply_page_kind(PageKind::question, 926, page.sheet ? KindVariant::with_print : KindVariant::plain);
     if (page.chart)
         page.chart();
     for (int k = 1; k <= 5; ++k) {

@@ -27,8 +27,8 @@ struct QuestionPage {
     std::array<int, 5> second_key{};
     // The page's example curves, drawn after the texts.
     std::function<void()> curves{};
-    // The print button of a page whose question asks for a printed sheet.
-    bool print_button = false;
+    // The sheet of a page whose question asks for one, with its print button.
+    SheetOfPage sheet{};
 };
 
 namespace platform { class ComboBox; }

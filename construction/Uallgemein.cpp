@@ -114,19 +114,40 @@ void mark_point(int x, int y, const QColor& color, int width)
 
 using memo_text::crlf;
 
-// Whether the page of the running sequence is the last page of the program.
+// The sequence shown, and whether its page is the last page of the program.
+static ConstructionSteps shown_steps;
 static bool on_last_page = false;
+
+void end_construction()
+{
+    shown_steps = ConstructionSteps{};
+    on_last_page = false;
+}
 
 void reset_construction()
 {
     clear_mag_polygon();
     clear_phase_polygon();
-    on_last_page = false;
+    end_construction();
 }
 
-void start_construction(bool last_page)
+const ConstructionSteps& construction_steps()
+{
+    return shown_steps;
+}
+
+// The instructions of page `id` where its sequence is the one shown.
+static const SubtaskPage* shown_subtasks(const QString& id)
+{
+    if (!shown_steps.subtasks || shown_steps.subtasks().id != id)
+        return nullptr;
+    return &shown_steps.subtasks();
+}
+
+void start_construction(const ConstructionSteps& steps, bool last_page)
 {
     TForm1* f = Form1;
+    shown_steps = steps;
     on_last_page = last_page;
     subtask_no = 0;
     f->B_next->show();
@@ -194,15 +215,8 @@ void advance_subtask(const QString& lesson, const QString& id, int& no)
     if (lesson != lesson_of(id))
         return;
     // Before a function is accepted the own example has no subtasks.
-    if (id == own_subtask_page().id && !own_subtask_page().texts.empty()) {
-        write_subtask_text(own_subtask_page(), no);
-        return;
-    }
-    for (const SubtaskPage& page : subtask_pages())
-        if (page.id == id) {
-            write_subtask_text(page, no);
-            return;
-        }
+    if (const SubtaskPage* page = shown_subtasks(id); page && !page->texts.empty())
+        write_subtask_text(*page, no);
 }
 
 // ---------------------------------------------------------------- results
@@ -272,10 +286,11 @@ void show_interim_result(const QString& lesson, const QString& id, int step)
 
 const InterimResult* find_interim_result(const QString& id, int step)
 {
-    for (const auto* table : {&results_lessons_5_6(), &results_lessons_7_8(), &own_results()})
-        for (const InterimResult& r : *table)
-            if (r.id == id && r.step == step)
-                return &r;
+    if (!shown_steps.results)
+        return nullptr;
+    for (const InterimResult& r : shown_steps.results())
+        if (r.id == id && r.step == step)
+            return &r;
     return nullptr;
 }
 

@@ -43,10 +43,26 @@ void mark_point(int x, int y, const QColor& color, int width);
 // The stores and the sequence as at start-up.
 void reset_construction();
 
-// Subtask sequence. On the last page of the program every subtask keeps
-// "Weiter zur nächsten Seite" disabled.
-void start_construction(bool last_page = false);
+struct SubtaskPage;
+struct InterimResult;
+
+// What the subtask sequence of a construction page steps through: its
+// instructions and its interim results (construction/construction_data.h).
+struct ConstructionSteps {
+    const SubtaskPage& (*subtasks)() = nullptr;
+    const std::vector<InterimResult>& (*results)() = nullptr;
+};
+
+// Subtask sequence of the page shown. On the last page of the program every
+// subtask keeps "Weiter zur nächsten Seite" disabled.
+void start_construction(const ConstructionSteps& steps, bool last_page = false);
+// A page that is not a construction page steps through nothing.
+void end_construction();
+// The steps of the construction shown; empty on any other page.
+const ConstructionSteps& construction_steps();
+// Writes subtask `no` of page `id` where that page's sequence is the one
+// shown and belongs to `lesson`; clears the result memo in any case.
 void advance_subtask(const QString& lesson, const QString& id, int& no);
 
-// Interim results.
+// Interim results, of the sequence shown as well.
 void show_interim_result(const QString& lesson, const QString& id, int step);

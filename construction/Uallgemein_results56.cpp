@@ -2,9 +2,9 @@
 // example 05_13 and the construction pages 06_02, 06_04 and 06_06.
 #include "construction/result_text.h"
 
-namespace {
-
 using namespace result_text;
+
+namespace {
 
 // The partial angle of one break of the magnitude asymptote: the break, its
 // cause with the angle's equation, and the polygon.
@@ -22,12 +22,14 @@ QString summing_step(const QString& final_slope, const QString& end, std::initia
         {QStringLiteral("Steigung eines Abschnitts = Summe der Steigungen aller Teilwinkel."), remark});
 }
 
+} // namespace
+
 // ------------------------------------------------------------------ 05_13
 
-std::vector<InterimResult> results_05_13()
+const std::vector<InterimResult>& results_05_13()
 {
     const QString id = QStringLiteral("05_13");
-    return {
+    static const std::vector<InterimResult> results = {
         {id, 1,
          lines({"", "",
                 "Nach Division von Zähler und Nenner durch 0.5 erhält man die normierte Form",
@@ -123,14 +125,15 @@ std::vector<InterimResult> results_05_13()
                 "1. Ordnung."}),
          {phase(blue, 3, 0, {{1E-4L, 0}, {5E-3L, 0}, {0.5L, -180}, {1000, -180}})}},
     };
+    return results;
 }
 
 // ------------------------------------------------------------------ 06_02
 
-std::vector<InterimResult> results_06_02()
+const std::vector<InterimResult>& results_06_02()
 {
     const QString id = QStringLiteral("06_02");
-    return {
+    static const std::vector<InterimResult> results = {
         {id, 1,
          partial_angle("Der erste Knick im Betragsfrequenzgang liegt bei   w = 1 :   die Steigung ändert sich von 0 auf "
                        "- 20 dB / Dekade, der Knick führt also nach unten.",
@@ -170,14 +173,15 @@ std::vector<InterimResult> results_06_02()
          {phase(blue, 3, 0, {{0.01L, 0}, {0.1L, 0}, {10, -90}, {1000, 0}, {1E5L, -180}, {1E6L, -180}})},
          true},
     };
+    return results;
 }
 
 // ------------------------------------------------------------------ 06_04
 
-std::vector<InterimResult> results_06_04()
+const std::vector<InterimResult>& results_06_04()
 {
     const QString id = QStringLiteral("06_04");
-    return {
+    static const std::vector<InterimResult> results = {
         {id, 1,
          partial_angle("Der erste Knick im Betragsfrequenzgang liegt bei   w = 2 :   die Steigung ändert sich von 0 auf "
                        "- 20 dB / Dekade.",
@@ -228,14 +232,15 @@ std::vector<InterimResult> results_06_04()
                  {1000, -270}})},
          true},
     };
+    return results;
 }
 
 // ------------------------------------------------------------------ 06_06
 
-std::vector<InterimResult> results_06_06()
+const std::vector<InterimResult>& results_06_06()
 {
     const QString id = QStringLiteral("06_06");
-    return {
+    static const std::vector<InterimResult> results = {
         {id, 1,
          lines({"", "",
                 "In jedem Linearfaktor wird die zugehörige Eckkreisfrequenz ausgeklammert:",
@@ -345,13 +350,5 @@ std::vector<InterimResult> results_06_06()
                  {1E5L, -90}})},
          true},
     };
-}
-
-} // namespace
-
-const std::vector<InterimResult>& results_lessons_5_6()
-{
-    static const std::vector<InterimResult> results =
-        result_text::join({results_05_13, results_06_02, results_06_04, results_06_06});
     return results;
 }

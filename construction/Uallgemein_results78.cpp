@@ -3,15 +3,13 @@
 // solution polygons drawn into the chart, in drawing order.
 #include "construction/result_text.h"
 
-namespace {
-
 using namespace result_text;
 
 // ---------------------------------------------------------------- 07_02
 
-std::vector<InterimResult> results_07_02()
+const std::vector<InterimResult>& results_07_02()
 {
-    return {
+    static const std::vector<InterimResult> results = {
         {"07_02", 1,
          lines({"", "",
                 "Der Pol im Ursprung ( sx = 0 ) gehört zum I-Anteil der Funktion:   Gi ( s ) = K / s",
@@ -52,15 +50,16 @@ std::vector<InterimResult> results_07_02()
          {phase(blue, 3, 0, {{0.1L, -90}, {0.5L, -90}, {5, -135}, {50, -135}, {500, -90}, {1000, -90}})},
          true},
     };
+    return results;
 }
 
 // ---------------------------------------------------------------- 07_03
 
-std::vector<InterimResult> results_07_03()
+const std::vector<InterimResult>& results_07_03()
 {
     const std::vector<Vertex> asymptotes = {
         {1E-4L, 53.979L}, {0.01L, 13.979L}, {1, 13.979L}, {20, 40}, {1000, 40}};
-    return {
+    static const std::vector<InterimResult> results = {
         {"07_03", 1,
          lines({"", "",
                 "Zähler:   100 s² + 101 s + 1 = ( 1 + 100 s ) · ( 1 + s ) = ( 1 + s / 0.01 ) · ( 1 + s / 1 )",
@@ -164,16 +163,17 @@ std::vector<InterimResult> results_07_03()
          {phase(blue, 3, 0, {{1E-4L, -90}, {1E-3L, -90}, {2, 58.546L}, {10, 58.546L}, {200, 0}, {1000, 0}})},
          true},
     };
+    return results;
 }
 
 // ---------------------------------------------------------------- 07_04
 
-std::vector<InterimResult> results_07_04()
+const std::vector<InterimResult>& results_07_04()
 {
     // The magnitude asymptotes, drawn again with the partial angles of the
     // breaks they explain.
     const std::vector<Vertex> asymptotes = {{0.01L, -40}, {0.2L, 12.041L}, {5, 12.041L}, {100, -40}};
-    return {
+    static const std::vector<InterimResult> results = {
         {"07_04", 1,
          lines({"",
                 "Zähler:   100 · ( s² - s³ ) = 100 · s² · ( 1 - s )",
@@ -279,13 +279,14 @@ std::vector<InterimResult> results_07_04()
                  {100, -360}})},
          true},
     };
+    return results;
 }
 
 // ---------------------------------------------------------------- 08_01
 
-std::vector<InterimResult> results_08_01()
+const std::vector<InterimResult>& results_08_01()
 {
-    return {
+    static const std::vector<InterimResult> results = {
         {"08_01", 1,
          lines({"", "",
                 "Bei tiefen Frequenzen ist der Phasenwinkel konstant  - 90° .  Bei einer minimalphasigen",
@@ -360,9 +361,12 @@ std::vector<InterimResult> results_08_01()
                 "                 s       ( 1 + s / 10 ) · ( 1 + s / 1E3 )"}),
          {}},
     };
+    return results;
 }
 
 // ---------------------------------------------------------------- 08_02
+
+namespace {
 
 // A break of the given magnitude curve and the partial angle it causes.
 QString knick(const QString& ordinal, const QString& at, const QString& change, const QString& cause,
@@ -376,9 +380,11 @@ QString knick(const QString& ordinal, const QString& at, const QString& change, 
                   "Teilwinkel:   " + angle});
 }
 
-std::vector<InterimResult> results_08_02()
+} // namespace
+
+const std::vector<InterimResult>& results_08_02()
 {
-    return {
+    static const std::vector<InterimResult> results = {
         {"08_02", 1,
          knick("erste", "1E-3", "+ 20", "eine einfache Nullstelle bei   so_1 = - 1E-3 ,   wo_1 = 1E-3",
                "0°  bis  w = 1E-4,   + 45° / Dekade,   + 90°  oberhalb von  w = 1E-2"),
@@ -440,13 +446,14 @@ std::vector<InterimResult> results_08_02()
                 "mit   K = 0.31623"}),
          {}},
     };
+    return results;
 }
 
 // ---------------------------------------------------------------- 08_03
 
-std::vector<InterimResult> results_08_03()
+const std::vector<InterimResult>& results_08_03()
 {
-    return {
+    static const std::vector<InterimResult> results = {
         {"08_03", 1,
          lines({"", "",
                 "Bei tiefen Frequenzen:  Phasenwinkel  - 90°  und Steigung  - 20 dB / Dekade",
@@ -490,13 +497,5 @@ std::vector<InterimResult> results_08_03()
                 "sich nicht über einen weiten Frequenzbereich verwirklichen."}),
          {}},
     };
-}
-
-} // namespace
-
-const std::vector<InterimResult>& results_lessons_7_8()
-{
-    static const std::vector<InterimResult> results =
-        result_text::join({results_07_02, results_07_03, results_07_04, results_08_01, results_08_02, results_08_03});
     return results;
 }

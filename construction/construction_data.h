@@ -39,15 +39,32 @@ QString knick_instruction(const QString& ordinal);
 QString sum_instruction();
 QString colour_instruction();
 
-// The interim result of a step of a construction page, the own example's
-// included; none for a step without one.
+// The interim result of a step of the construction shown, the own
+// example's included; none for another page or a step without one.
 const InterimResult* find_interim_result(const QString& id, int step);
 
-// All construction pages with their subtasks.
-const std::vector<SubtaskPage>& subtask_pages();
-// The interim results of lessons 5 and 6, and of lessons 7 and 8.
-const std::vector<InterimResult>& results_lessons_5_6();
-const std::vector<InterimResult>& results_lessons_7_8();
+// The subtasks and the interim results of each worked example, which its
+// page record names.
+const SubtaskPage& subtasks_05_13();
+const SubtaskPage& subtasks_06_02();
+const SubtaskPage& subtasks_06_04();
+const SubtaskPage& subtasks_06_06();
+const SubtaskPage& subtasks_07_02();
+const SubtaskPage& subtasks_07_03();
+const SubtaskPage& subtasks_07_04();
+const SubtaskPage& subtasks_08_01();
+const SubtaskPage& subtasks_08_02();
+const SubtaskPage& subtasks_08_03();
+const std::vector<InterimResult>& results_05_13();
+const std::vector<InterimResult>& results_06_02();
+const std::vector<InterimResult>& results_06_04();
+const std::vector<InterimResult>& results_06_06();
+const std::vector<InterimResult>& results_07_02();
+const std::vector<InterimResult>& results_07_03();
+const std::vector<InterimResult>& results_07_04();
+const std::vector<InterimResult>& results_08_01();
+const std::vector<InterimResult>& results_08_02();
+const std::vector<InterimResult>& results_08_03();
 
 // The subtasks and interim results of the student's own example, made for
 // the function last accepted (construction/own_example.cpp).

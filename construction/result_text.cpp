@@ -164,13 +164,4 @@ QString angle_polygon(const AnglePolygon& a)
                   QStringLiteral("     w >= ") + bound(a.upper, a.upper_note) + QStringLiteral(" :   Phi = ") + a.end});
 }
 
-std::vector<InterimResult> join(std::initializer_list<std::vector<InterimResult> (*)()> pages)
-{
-    std::vector<InterimResult> all;
-    for (auto page : pages)
-        for (InterimResult& r : page())
-            all.push_back(std::move(r));
-    return all;
-}
-
 } // namespace result_text

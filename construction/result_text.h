@@ -94,7 +94,4 @@ struct AnglePolygon {
 };
 QString angle_polygon(const AnglePolygon& a);
 
-// The results of several pages, in page order.
-std::vector<InterimResult> join(std::initializer_list<std::vector<InterimResult> (*)()> pages);
-
 } // namespace result_text

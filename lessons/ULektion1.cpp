@@ -882,3 +882,12 @@ void page_01_14()
         draw_lesson_chart,
     });
 }
+
+std::span<const PageFunction> lesson_1_pages()
+{
+    static constexpr PageFunction pages[] = {
+        page_01_01, page_01_02, page_01_03, page_01_04, page_01_05, page_01_06, page_01_07, page_01_08,
+        page_01_09, page_01_10, page_01_11, page_01_12, page_01_13, page_01_14,
+    };
+    return pages;
+}

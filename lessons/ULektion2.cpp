@@ -543,3 +543,11 @@ void page_02_07()
     };
     show_text_page(page);
 }
+
+std::span<const PageFunction> lesson_2_pages()
+{
+    static constexpr PageFunction pages[] = {
+        page_02_01, page_02_02, page_02_03, page_02_04, page_02_05, page_02_06, page_02_07,
+    };
+    return pages;
+}

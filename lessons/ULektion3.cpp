@@ -144,3 +144,11 @@ void new_point()
         f->E_freq->setFocus();
     }
 }
+
+std::span<const PageFunction> lesson_3_pages()
+{
+    static constexpr PageFunction pages[] = {
+        point_page,
+    };
+    return pages;
+}

@@ -144,3 +144,11 @@ void new_line()
         f->E_wert->setEnabled(false);
     }
 }
+
+std::span<const PageFunction> lesson_4_pages()
+{
+    static constexpr PageFunction pages[] = {
+        line_page,
+    };
+    return pages;
+}

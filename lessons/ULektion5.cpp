@@ -541,5 +541,16 @@ void page_05_13()
     page.problem =
         crlf + QStringLiteral("Ermitteln Sie Betragsfrequenzgang und Phasenwinkelverlauf zu der Übertragungs-Funktion") +
         crlf + crlf + QStringLiteral("          G ( s ) = ( 0.5 - s · 10 sec ) / ( 0.5 + s · 10 sec )") + crlf + crlf;
+    page.steps = {subtasks_05_13, results_05_13};
+    page.sheet = fixed_sheet({.mm_per_20dB = 25, .mm_per_90deg = 45});
     show_construction_page(page);
+}
+
+std::span<const PageFunction> lesson_5_pages()
+{
+    static constexpr PageFunction pages[] = {
+        page_05_01, page_05_02, page_05_03, page_05_04, page_05_05, page_05_06, page_05_07, page_05_08,
+        page_05_09, page_05_10, page_05_11, page_05_12, page_05_13,
+    };
+    return pages;
 }

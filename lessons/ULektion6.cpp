@@ -134,6 +134,8 @@ void page_06_02()
 {
     ConstructionPage page =
         construction("06_02", "1", {0.01L, 1E6L, 1E-5L, 100, -180, 180, false, false}, phase_problem(), 280, phase_suffix);
+    page.steps = {subtasks_06_02, results_06_02};
+    page.sheet = fixed_sheet({.mm_per_20dB = 15, .mm_per_90deg = 30, .draw_magnitude = true, .mark_magnitude = true});
     page.given = draw_example_1;
     show_construction_page(page);
 }
@@ -206,6 +208,8 @@ void page_06_04()
 {
     ConstructionPage page =
         construction("06_04", "2", {0.1L, 1000, 1E-4L, 100, -270, 0, false, false}, phase_problem(), 280, phase_suffix);
+    page.steps = {subtasks_06_04, results_06_04};
+    page.sheet = fixed_sheet({.mm_per_20dB = 20, .mm_per_90deg = 40, .draw_magnitude = true, .mark_magnitude = true});
     page.given = draw_example_2;
     show_construction_page(page);
 }
@@ -275,7 +279,8 @@ void page_06_05()
     page.key = {0, 4, 3, 1, 0};
     set_task_page(page, {1E-4L, 1E4L, 0.001L, 10, -270, 90, false, true}, true);
     // The third question asks for a printed diagram sheet.
-    page.print_button = true;
+    page.sheet = fixed_sheet({.mm_per_20dB = 25, .mm_per_90deg = 32, .draw_magnitude = true, .mark_magnitude = true,
+                              .draw_phase = true, .mark_phase = true});
     page.curves = [] {
         draw_given_magnitude({{1E-4L, 15}, {0.02L, 15}, {0.2L, -5}, {20, -5}, {1E4L, -58.98L}});
         draw_given_phase({{1E-4L, 0}, {2E-3L, 0}, {0.02L, -45}, {0.2L, -45}, {2, 0}, {20, -45}, {200, -180},
@@ -295,6 +300,17 @@ void page_06_06()
         QStringLiteral("                                          ( s + 2E0 / sec ) · ( s + 2E3 / sec )") + crlf +
         QStringLiteral("          G(s) = 2E2 / sec · ------------------------------------------------ ") + crlf +
         QStringLiteral("                                          ( s + 5E1 / sec ) · ( s + 4E2 / sec )²") + crlf;
-    show_construction_page(
-        construction("06_06", "4", {0.1L, 1E5L, 0.001L, 10, -180, 90, false, true}, problem, 300, example_suffix));
+    ConstructionPage page =
+        construction("06_06", "4", {0.1L, 1E5L, 0.001L, 10, -180, 90, false, true}, problem, 300, example_suffix);
+    page.steps = {subtasks_06_06, results_06_06};
+    page.sheet = fixed_sheet({.mm_per_20dB = 30, .mm_per_90deg = 40});
+    show_construction_page(page);
+}
+
+std::span<const PageFunction> lesson_6_pages()
+{
+    static constexpr PageFunction pages[] = {
+        page_06_01, page_06_02, page_06_03, page_06_04, page_06_05, page_06_06,
+    };
+    return pages;
 }

@@ -108,6 +108,8 @@ void page_07_02()
     ConstructionPage page = construction("07_02", "1", phase_suffix);
     page.chart = {0.1L, 1000, 0.001L, 100, -180, 90, false, false};
     page.problem = phase_problem();
+    page.steps = {subtasks_07_02, results_07_02};
+    page.sheet = fixed_sheet({.mm_per_20dB = 30, .mm_per_90deg = 30, .draw_magnitude = true, .mark_magnitude = true});
     page.given = draw_example_1;
     show_construction_page(page);
 }
@@ -126,6 +128,8 @@ void page_07_03()
                             QStringLiteral("          G(s) =  ------------------------------ ") + crlf +
                             QStringLiteral("                                  s² + 20 s") + crlf;
     page.memo_height = 300;
+    page.steps = {subtasks_07_03, results_07_03};
+    page.sheet = fixed_sheet({.mm_per_20dB = 50, .mm_per_90deg = 45});
     show_construction_page(page);
 }
 
@@ -140,5 +144,15 @@ void page_07_04()
         crlf +
         QStringLiteral("                       ( 1 + s ) · ( 1 + 10 s + 25 s² ) · ( 1 + 0.4s + 0.04 s² )") + crlf;
     page.memo_height = 300;
+    page.steps = {subtasks_07_04, results_07_04};
+    page.sheet = fixed_sheet({.mm_per_20dB = 22, .mm_per_90deg = 25});
     show_construction_page(page);
+}
+
+std::span<const PageFunction> lesson_7_pages()
+{
+    static constexpr PageFunction pages[] = {
+        page_07_01, page_07_02, page_07_03, page_07_04,
+    };
+    return pages;
 }

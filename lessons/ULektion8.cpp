@@ -31,6 +31,9 @@ void page_08_01()
         crlf + crlf +
         QStringLiteral("Ermitteln Sie den Betragsfrequenzgang und geben Sie die Übertragungs-Funktion G(s) an.") + crlf;
     page.chart = {0.01L, 1E5L, 0.001L, 100, -90, 90, false, false};
+    page.steps = {subtasks_08_01, results_08_01};
+    page.sheet = fixed_sheet({.mm_per_20dB = 32, .mm_per_90deg = 40, .mark_magnitude = true, .draw_phase = true,
+                              .mark_phase = true});
     page.given = [] {
         draw_given_phase({{0.01L, -90}, {0.1L, -90}, {1, -45}, {1000, -45}, {1E4L, -90}, {1E5L, -90}});
         // The given magnitude value.
@@ -51,6 +54,8 @@ void page_08_02()
         crlf + crlf +
         QStringLiteral("Ermitteln Sie den Phasenwinkelverlauf und geben Sie die Übertragungs-Funktion G(s) an.") + crlf;
     page.chart = {1E-5L, 1E5L, 0.1L, 10, -180, 180, false, false};
+    page.steps = {subtasks_08_02, results_08_02};
+    page.sheet = fixed_sheet({.mm_per_20dB = 50, .mm_per_90deg = 35, .draw_magnitude = true, .mark_magnitude = true});
     page.given = [] {
         draw_given_magnitude({{1E-5L, -10}, {1E-3L, -10}, {0.01L, 10}, {0.1L, -10}, {1, 10}, {10, -10}, {100, 10},
                               {1000, -10}, {1E5L, -10}});
@@ -66,6 +71,9 @@ void page_08_03()
         crlf + QStringLiteral("Ermitteln Sie aus dem dargestellten Bode-Diagramm die Übertragungs-Funktion G(s).") +
         crlf + crlf;
     page.chart = {0.01L, 1000, 0.01L, 100, -180, 180, false, false};
+    page.steps = {subtasks_08_03, results_08_03};
+    page.sheet = fixed_sheet({.mm_per_20dB = 30, .mm_per_90deg = 30, .draw_magnitude = true, .mark_magnitude = true,
+                              .draw_phase = true, .mark_phase = true});
     page.last_page = true;
     page.own_example_button = true;
     page.given = [] {
@@ -73,4 +81,12 @@ void page_08_03()
         draw_given_phase({{0.01L, -90}, {1000, -90}});
     };
     show_construction_page(page);
+}
+
+std::span<const PageFunction> lesson_8_pages()
+{
+    static constexpr PageFunction pages[] = {
+        page_08_01, page_08_02, page_08_03,
+    };
+    return pages;
 }

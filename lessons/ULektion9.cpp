@@ -101,6 +101,18 @@ void TForm1::B_uebernehmenClick()
     // The short memo above the entry panel holds the problem alone; the
     // guidance of the lessons' examples would not fit in a legible size.
     page.with_guidance = false;
+    page.steps = {own_subtask_page, own_results};
+    // The scales follow the function's ranges; a polygon is printed once the
+    // construction has reached the total curve.
+    page.sheet = [] {
+        const tf::Ranges& r = own_example::ranges();
+        PageSheet sheet{.title = QStringLiteral("Diagramm zum eigenen Beispiel"),
+                        .mm_per_20dB = r.mm_per_20dB,
+                        .mm_per_90deg = r.mm_per_90deg};
+        sheet.draw_magnitude = sheet.mark_magnitude = own_example::magnitude_total_in_store();
+        sheet.draw_phase = sheet.mark_phase = own_example::phase_total_in_store();
+        return sheet;
+    };
     show_construction_page(page);
     P_eigen->show();
 }

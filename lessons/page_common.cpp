@@ -136,7 +136,8 @@ void show_construction_page(const ConstructionPage& page)
     f->M_text->clear();
     f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
     f->M_text->setText(page.with_guidance ? page.problem + construction_guidance() : page.problem);
-    start_construction(page.last_page);
+    set_page_sheet(page.sheet);
+    start_construction(page.steps, page.last_page);
     f->draw_page_frame(page.title, page.date, 970, page.own_example_button);
     if (page.given)
         page.given();

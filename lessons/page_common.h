@@ -7,7 +7,9 @@
 #include "app/task_panel.h"
 #include "chart/chart.h"
 #include "construction/Uallgemein.h"
+#include "construction/construction_data.h"
 #include "construction/result_text.h"
+#include "print/UDiagr.h"
 #include "platform/text.h"
 
 #include <QString>
@@ -76,6 +78,10 @@ struct ConstructionPage {
     int memo_height = 280;
     // The given curves and marks, drawn after the frame.
     std::function<void()> given;
+    // The subtasks and interim results the construction steps through.
+    ConstructionSteps steps;
+    // The sheet "Diagrammblatt drucken" prints.
+    SheetOfPage sheet;
     // The last page of the program: "Weiter zur nächsten Seite" stays disabled.
     bool last_page = false;
     // The way into the own example below the frame.

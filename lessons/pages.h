@@ -3,14 +3,25 @@
 // main window calls them; each draws its whole page.
 
 #include <array>
+#include <span>
 
 using PageFunction = void (*)();
 
 // The function of page `page` of lesson `lesson` (1..8), or nullptr where
-// the lesson has no such page (yet).
+// the lesson has no such page.
 PageFunction page_function(int lesson, int page);
 // The number of pages of each lesson [1..8], as the dispatcher has them.
 std::array<int, 9> page_counts();
+
+// The pages of each lesson, page 1 first, as its module lists them.
+std::span<const PageFunction> lesson_1_pages();
+std::span<const PageFunction> lesson_2_pages();
+std::span<const PageFunction> lesson_3_pages();
+std::span<const PageFunction> lesson_4_pages();
+std::span<const PageFunction> lesson_5_pages();
+std::span<const PageFunction> lesson_6_pages();
+std::span<const PageFunction> lesson_7_pages();
+std::span<const PageFunction> lesson_8_pages();
 
 // Lesson 1: conventions and mathematical basics.
 void page_01_01();

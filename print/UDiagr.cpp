@@ -2,8 +2,8 @@
 #include "print/UDiagr.h"
 
 #include "app/Unit1.h"
+#include "app/page_kinds.h"
 #include "construction/Uallgemein.h"
-#include "construction/own_example.h"
 #include "platform/numfmt.h"
 #include "platform/printer.h"
 
@@ -15,32 +15,6 @@
 using numfmt::nearest;
 
 namespace {
-
-// Scales and curves of the sheet of each worked example.
-struct SheetExample {
-    const char* lesson;
-    const char* id;
-    int mm_per_20dB;
-    int mm_per_90deg;
-    bool draw_mag;
-    bool mark_mag;
-    bool draw_phase;
-    bool mark_phase;
-};
-
-constexpr SheetExample sheet_examples[] = {
-    {"5", "05_13", 25, 45, false, false, false, false},
-    {"6", "06_02", 15, 30, true, true, false, false},
-    {"6", "06_04", 20, 40, true, true, false, false},
-    {"6", "06_05", 25, 32, true, true, true, true},
-    {"6", "06_06", 30, 40, false, false, false, false},
-    {"7", "07_02", 30, 30, true, true, false, false},
-    {"7", "07_03", 50, 45, false, false, false, false},
-    {"7", "07_04", 22, 25, false, false, false, false},
-    {"8", "08_01", 32, 40, false, true, true, true},
-    {"8", "08_02", 50, 35, true, true, false, false},
-    {"8", "08_03", 30, 30, true, true, true, true},
-};
 
 // Labels of the frequency grid under the phase diagram: the decade start
 // 10^e written with a unit prefix, four characters each, from 10^-9 up to
@@ -107,43 +81,32 @@ void mark_vertex(platform::Canvas& c, int x, int y)
 void TForm1::B_druckClick()
 {
     // After a failed print the student tries again first.
-    if (print_example_sheet(page_lesson, page_id, page_example))
+    if (const SheetOfPage& sheet = page_sheet();
+        sheet && print_page_sheet(page_lesson, page_id, page_example, sheet()))
         B_next->setEnabled(true);
 }
 
-bool print_example_sheet(const QString& lesson, const QString& id, const QString& example)
+SheetOfPage fixed_sheet(const PageSheet& sheet)
+{
+    return [sheet] { return sheet; };
+}
+
+bool print_page_sheet(const QString& lesson, const QString& id, const QString& example, const PageSheet& page)
 {
     SheetDescription sheet;
     sheet.document = QStringLiteral("FALKORIN-Diagrammblatt-") + id;
+    sheet.title = !page.title.isEmpty() ? page.title
+                                        : QStringLiteral("Lektion ") + lesson + QStringLiteral(": Diagramm zum ") +
+                                              example + QStringLiteral(". Beispiel");
     sheet.range = chart;
+    sheet.mm_per_20dB = page.mm_per_20dB;
+    sheet.mm_per_90deg = page.mm_per_90deg;
     sheet.magnitude = mag_polygon;
     sheet.phase = phase_polygon;
-    if (id == own_example::page_id) {
-        // The own example's scales follow its ranges; a polygon is printed
-        // once the construction has reached the total curve.
-        const tf::Ranges& r = own_example::ranges();
-        sheet.title = QStringLiteral("Diagramm zum eigenen Beispiel");
-        sheet.mm_per_20dB = r.mm_per_20dB;
-        sheet.mm_per_90deg = r.mm_per_90deg;
-        sheet.draw_magnitude = sheet.mark_magnitude = own_example::magnitude_total_in_store();
-        sheet.draw_phase = sheet.mark_phase = own_example::phase_total_in_store();
-    } else {
-        const SheetExample* e = std::find_if(std::begin(sheet_examples), std::end(sheet_examples),
-                                             [&](const SheetExample& s) {
-                                                 return lesson == QLatin1String(s.lesson) &&
-                                                        id == QLatin1String(s.id);
-                                             });
-        if (e == std::end(sheet_examples))
-            return false;
-        sheet.title = QStringLiteral("Lektion ") + lesson + QStringLiteral(": Diagramm zum ") + example +
-                      QStringLiteral(". Beispiel");
-        sheet.mm_per_20dB = e->mm_per_20dB;
-        sheet.mm_per_90deg = e->mm_per_90deg;
-        sheet.draw_magnitude = e->draw_mag;
-        sheet.mark_magnitude = e->mark_mag;
-        sheet.draw_phase = e->draw_phase;
-        sheet.mark_phase = e->mark_phase;
-    }
+    sheet.draw_magnitude = page.draw_magnitude;
+    sheet.mark_magnitude = page.mark_magnitude;
+    sheet.draw_phase = page.draw_phase;
+    sheet.mark_phase = page.mark_phase;
     return print_diagram_sheet(sheet);
 }
 

@@ -5,6 +5,7 @@
 #include "construction/Uallgemein.h"
 
 #include <QString>
+#include <functional>
 
 namespace platform { class Canvas; }
 
@@ -26,10 +27,29 @@ struct SheetDescription {
     bool mark_phase = false;
 };
 
-// Prints the sheet of a worked example or of the own example (the page's
-// lesson, id and example number) with its scales and curves; any other
-// page prints nothing. True when the sheet was printed or saved.
-bool print_example_sheet(const QString& lesson, const QString& id, const QString& example);
+// What the sheet of a page shows besides the chart's ranges: its title, its
+// scales, and which construction stores it draws and marks. A page makes
+// it when the sheet is printed, so that it can follow the construction.
+struct PageSheet {
+    // Empty on a worked example: "Lektion L: Diagramm zum E. Beispiel".
+    QString title{};
+    int mm_per_20dB = 0;
+    int mm_per_90deg = 0;
+    bool draw_magnitude = false;
+    bool mark_magnitude = false;
+    bool draw_phase = false;
+    bool mark_phase = false;
+};
+
+using SheetOfPage = std::function<PageSheet()>;
+
+// The sheet of a page whose scales and curves are fixed.
+SheetOfPage fixed_sheet(const PageSheet& sheet);
+
+// Prints the sheet of the page shown (lesson, id and example) with the
+// chart's ranges and the stores as they are now; true when it was printed
+// or saved.
+bool print_page_sheet(const QString& lesson, const QString& id, const QString& example, const PageSheet& page);
 
 // Prints one sheet; true when it was printed or saved.
 bool print_diagram_sheet(const SheetDescription& sheet);

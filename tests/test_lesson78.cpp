@@ -314,11 +314,11 @@ private slots:
         QVERIFY(w->B_next->isEnabled() && !w->B_ergeb->isEnabled() && w->B_druck->isEnabled());
         QCOMPARE(w->B_rechts->isEnabled(), !lastPage);
 
-        const auto& pages = subtask_pages();
-        const auto subtasks = std::find_if(pages.begin(), pages.end(), [](const auto& p) { return p.id == page_id; });
-        QVERIFY(subtasks != pages.end());
+        QVERIFY(construction_steps().subtasks);
+        const SubtaskPage* subtasks = &construction_steps().subtasks();
+        QCOMPARE(subtasks->id, page_id);
         QCOMPARE(int(subtasks->texts.size()), steps);
-        const auto& results = results_lessons_7_8();
+        const auto& results = construction_steps().results();
         for (int i = 1; i <= steps; ++i) {
             click(w->B_next);
             QCOMPARE(subtask_no, i);

@@ -120,10 +120,18 @@ struct Ranges {
 
 constexpr Ranges ranges_06_02{0.01L, 1e6L, 1e-5L, 100.0L, -180, 180};
 
-// Shows the page's print button (and B_next as asked) and presses it.
+// Shows page `id` through its record, where the course has it, with the
+// stores and chart settings the test made and the ranges and page state
+// given; shows the print button (and B_next as asked) and presses it.
 void printPage(TForm1& w, const QString& lesson, const QString& id, const QString& example, const Ranges& r,
                int next_state = 0)
 {
+    const PolygonStore magnitude = mag_polygon, phase = phase_polygon;
+    const ChartSettings settings = chart;
+    openConstructionPage(w, id);
+    mag_polygon = magnitude;
+    phase_polygon = phase;
+    chart = settings;
     page_lesson = lesson;
     page_id = id;
     page_example = example;

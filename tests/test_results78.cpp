@@ -185,10 +185,10 @@ QString describe(const Op& op)
 
 const InterimResult* result(const QString& id, int step)
 {
-    for (const auto* list : {&results_lessons_5_6(), &results_lessons_7_8()})
-        for (const InterimResult& r : *list)
-            if (r.id == id && r.step == step)
-                return &r;
+    static const std::vector<const InterimResult*> all = workedResults();
+    for (const InterimResult* r : all)
+        if (r->id == id && r->step == step)
+            return r;
     return nullptr;
 }
 
@@ -261,7 +261,7 @@ private slots:
             total += p.steps;
         }
         QCOMPARE(total, 41);
-        QCOMPARE(int(results_lessons_7_8().size()), total);
+        QCOMPARE(int(workedResults(7, 8).size()), total);
     }
 
     // Each press of B_ergeb draws exactly the listed polygons and marks, in
@@ -394,7 +394,8 @@ private slots:
 
     void textsStartWithLineBreaksAndUseCrLf()
     {
-        for (const InterimResult& r : results_lessons_7_8()) {
+        for (const InterimResult* result : workedResults(7, 8)) {
+            const InterimResult& r = *result;
             const QString where = QStringLiteral("%1 step %2").arg(r.id).arg(r.step);
             int breaks = 0;
             while (r.text.mid(2 * breaks, 2) == QLatin1String("\r\n"))
@@ -509,53 +510,53 @@ private slots:
                            memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo);
 
         int count = 0;
-        for (const auto* list : {&results_lessons_5_6(), &results_lessons_7_8()})
-            for (const InterimResult& r : *list) {
-                const QString where = QStringLiteral("%1 step %2").arg(r.id).arg(r.step);
-                const std::vector<Table> found = tables(r.text);
-                QVERIFY2(r.table == !found.empty(), qPrintable(where));
-                for (const Table& t : found) {
-                    ++count;
-                    const bool magnitude = t.titles.contains(QLatin1String("|G("));
-                    QVERIFY2(t.titles.startsWith(QLatin1String(" Frequenzbereich ")), qPrintable(where));
-                    const qsizetype slope = endOf(t.titles, QStringLiteral("Steigung"));
-                    const QString value = magnitude ? QStringLiteral("|G(%1)|") : QStringLiteral("Phi(%1)");
-                    const qsizetype v1 = endOf(t.titles, value.arg(QLatin1String("w1")));
-                    const qsizetype v2 = endOf(t.titles, value.arg(QLatin1String("w2")));
-                    const qsizetype dots = t.units.indexOf(QLatin1String(" ... "));
-                    QVERIFY2(slope > 0 && v1 > slope && v2 > v1 && dots > 0, qPrintable(where));
-                    const qsizetype remark = t.titles.size() > v2 ? v2 + 3 : -1;
-                    if (remark > 0)
-                        QVERIFY2(t.titles.mid(v2, 3) == QLatin1String("   ") && t.titles[remark] != QLatin1Char(' '),
-                                 qPrintable(where));
-                    QVERIFY2(!t.rows.isEmpty(), qPrintable(where));
-                    for (const QString& line : QStringList{t.titles, t.units} + t.rows) {
-                        const QString here = where + QStringLiteral(": ") + line;
-                        QVERIFY2(m.horizontalAdvance(line) <= usable, qPrintable(here));
-                        if (line != t.titles)
-                            QCOMPARE(line.indexOf(QLatin1String(" ... ")), dots);
-                        // The figure or unit of each value column ends under its title's end.
-                        for (const qsizetype end : {slope, v1, v2}) {
-                            QVERIFY2(line.size() >= end && line[end - 1] != QLatin1Char(' '), qPrintable(here));
-                            QVERIFY2(line.size() == end || line[end] == QLatin1Char(' '), qPrintable(here));
-                        }
-                        if (line.size() > v2) {
-                            QVERIFY2(remark > 0, qPrintable(here));
-                            QVERIFY2(line.mid(v2, 3) == QLatin1String("   ") && line[remark] != QLatin1Char(' '),
-                                     qPrintable(here));
-                        }
+        for (const InterimResult* result : workedResults()) {
+            const InterimResult& r = *result;
+            const QString where = QStringLiteral("%1 step %2").arg(r.id).arg(r.step);
+            const std::vector<Table> found = tables(r.text);
+            QVERIFY2(r.table == !found.empty(), qPrintable(where));
+            for (const Table& t : found) {
+                ++count;
+                const bool magnitude = t.titles.contains(QLatin1String("|G("));
+                QVERIFY2(t.titles.startsWith(QLatin1String(" Frequenzbereich ")), qPrintable(where));
+                const qsizetype slope = endOf(t.titles, QStringLiteral("Steigung"));
+                const QString value = magnitude ? QStringLiteral("|G(%1)|") : QStringLiteral("Phi(%1)");
+                const qsizetype v1 = endOf(t.titles, value.arg(QLatin1String("w1")));
+                const qsizetype v2 = endOf(t.titles, value.arg(QLatin1String("w2")));
+                const qsizetype dots = t.units.indexOf(QLatin1String(" ... "));
+                QVERIFY2(slope > 0 && v1 > slope && v2 > v1 && dots > 0, qPrintable(where));
+                const qsizetype remark = t.titles.size() > v2 ? v2 + 3 : -1;
+                if (remark > 0)
+                    QVERIFY2(t.titles.mid(v2, 3) == QLatin1String("   ") && t.titles[remark] != QLatin1Char(' '),
+                             qPrintable(where));
+                QVERIFY2(!t.rows.isEmpty(), qPrintable(where));
+                for (const QString& line : QStringList{t.titles, t.units} + t.rows) {
+                    const QString here = where + QStringLiteral(": ") + line;
+                    QVERIFY2(m.horizontalAdvance(line) <= usable, qPrintable(here));
+                    if (line != t.titles)
+                        QCOMPARE(line.indexOf(QLatin1String(" ... ")), dots);
+                    // The figure or unit of each value column ends under its title's end.
+                    for (const qsizetype end : {slope, v1, v2}) {
+                        QVERIFY2(line.size() >= end && line[end - 1] != QLatin1Char(' '), qPrintable(here));
+                        QVERIFY2(line.size() == end || line[end] == QLatin1Char(' '), qPrintable(here));
                     }
-                    for (const QString& row : t.rows) {
-                        const QStringList cells = row.left(v2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                        QCOMPARE(int(cells.size()), 6);
-                        for (int c : {0, 2, 3, 4, 5}) {
-                            bool ok = false;
-                            cells[c].toDouble(&ok);
-                            QVERIFY2(ok, qPrintable(where + QStringLiteral(": ") + row));
-                        }
+                    if (line.size() > v2) {
+                        QVERIFY2(remark > 0, qPrintable(here));
+                        QVERIFY2(line.mid(v2, 3) == QLatin1String("   ") && line[remark] != QLatin1Char(' '),
+                                 qPrintable(here));
+                    }
+                }
+                for (const QString& row : t.rows) {
+                    const QStringList cells = row.left(v2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                    QCOMPARE(int(cells.size()), 6);
+                    for (int c : {0, 2, 3, 4, 5}) {
+                        bool ok = false;
+                        cells[c].toDouble(&ok);
+                        QVERIFY2(ok, qPrintable(where + QStringLiteral(": ") + row));
                     }
                 }
             }
+        }
         QCOMPARE(count, 12);
     }
 

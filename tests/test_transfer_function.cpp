@@ -3,6 +3,7 @@
 #include "chart/chart.h"
 #include "construction/construction_data.h"
 #include "construction/transfer_function.h"
+#include "testutil.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -19,12 +20,11 @@ using Vertices = std::vector<Vertex>;
 Vertices lastResult(const QString& id, ResultDrawing::Kind kind)
 {
     Vertices last;
-    for (const auto* table : {&results_lessons_5_6(), &results_lessons_7_8()})
-        for (const InterimResult& r : *table)
-            if (r.id == id)
-                for (const ResultDrawing& d : r.drawings)
-                    if (d.kind == kind)
-                        last = d.vertices;
+    for (const InterimResult* r : testutil::workedResults())
+        if (r->id == id)
+            for (const ResultDrawing& d : r->drawings)
+                if (d.kind == kind)
+                    last = d.vertices;
     return last;
 }
 
@@ -467,5 +467,6 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTransferFunction)
+// A window finds the worked examples' results through their pages.
+QTEST_MAIN(TestTransferFunction)
 #include "test_transfer_function.moc"

@@ -1,6 +1,7 @@
 #include "testutil.h"
 
 #include "construction/Uallgemein.h"
+#include "lessons/pages.h"
 
 #include <QDir>
 #include <QLocale>
@@ -66,6 +67,20 @@ std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed)
 void openConstructionPage(TForm1& w, const QString& id)
 {
     w.show_page(id.left(2).toInt(), id.mid(3).toInt());
+}
+
+std::vector<const InterimResult*> workedResults(int first, int last)
+{
+    auto w = newWindow();
+    std::vector<const InterimResult*> out;
+    for (int lesson = first; lesson <= last; ++lesson)
+        for (int page = 1; page_function(lesson, page); ++page) {
+            w->show_page(lesson, page);
+            if (construction_steps().results)
+                for (const InterimResult& r : construction_steps().results())
+                    out.push_back(&r);
+        }
+    return out;
 }
 
 void record(TForm1& w)

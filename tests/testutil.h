@@ -2,6 +2,7 @@
 // Shared helpers of the tests: a fresh main window with message boxes
 // answered by the test, and queries on the recorded window canvas.
 #include "app/Unit1.h"
+#include "construction/construction_data.h"
 #include "platform/system.h"
 
 #include <QSize>
@@ -44,6 +45,11 @@ std::unique_ptr<TForm1> openLesson(int lesson, unsigned long long seed = 1);
 // Opens a construction page (e.g. "07_02") by its page function, as the
 // page buttons would.
 void openConstructionPage(TForm1& w, const QString& id);
+
+// The interim results of the worked examples of lessons first..last, in
+// page order, as the construction pages name them (each page is shown once
+// in a window of its own to find them).
+std::vector<const InterimResult*> workedResults(int first = 5, int last = 8);
 
 // Starts recording the window canvas afresh.
 void record(TForm1& w);
