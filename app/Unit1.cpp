@@ -2,6 +2,7 @@
 #include "app/Unit1.h"
 
 #include "app/progress.h"
+#include "construction/Uallgemein.h"
 #include "construction/drawing_exercise.h"
 #include "platform/numfmt.h"
 #include "platform/scale_host.h"
@@ -41,6 +42,8 @@ TForm1::TForm1(std::unique_ptr<ProgressStore> store)
     // beneath it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     build_layout();
+    attach_construction({&Canvas, M_teilaufg, M_teilloes, B_next, B_ergeb, B_druck, B_rechts, B_zeichnung,
+                         P_zeichn_statistik});
     connect_handlers();
     connect_keys();
     setMouseTracking(true);
@@ -51,8 +54,10 @@ TForm1::~TForm1()
 {
     progress::finish(progress_store_.get());
     host_.reset();
-    if (Form1 == this)
+    if (Form1 == this) {
         Form1 = nullptr;
+        attach_construction({});
+    }
 }
 
 double TForm1::zoom() const

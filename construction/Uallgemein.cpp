@@ -2,12 +2,27 @@
 // polygon stores with their drawing on the window chart.
 #include "construction/Uallgemein.h"
 
-#include "app/Unit1.h"
+#include "app/state.h"
+#include "chart/chart.h"
+#include "platform/canvas.h"
+#include "platform/controls.h"
 #include "construction/construction_data.h"
 #include "construction/drawing_exercise.h"
 #include "construction/result_text.h"
 #include "platform/numfmt.h"
 #include "platform/text.h"
+
+static ConstructionView attached;
+
+void attach_construction(const ConstructionView& view)
+{
+    attached = view;
+}
+
+const ConstructionView& construction_view()
+{
+    return attached;
+}
 
 // ---------------------------------------------------------------- polygons
 
@@ -59,7 +74,7 @@ static QPoint phase_vertex(int k)
 
 static void draw_store(const PolygonStore& p, QPoint (*vertex)(int), int width, const QColor& color)
 {
-    platform::Canvas& c = Form1->Canvas;
+    platform::Canvas& c = *construction_view().Canvas;
     const platform::ScopedPen pen(c, color, width);
     if (p.count >= 1) {
         const QPoint first = vertex(1);
@@ -83,7 +98,7 @@ void draw_phase_polygon(int width, const QColor& color)
 
 static void mark_vertex(QPoint v)
 {
-    platform::Canvas& c = Form1->Canvas;
+    platform::Canvas& c = *construction_view().Canvas;
     const QColor color = c.pen.color;
     const int width = c.pen.width;
     c.pen.width = 3;
@@ -105,7 +120,7 @@ void mark_phase_vertex(int k)
 
 void mark_point(int x, int y, const QColor& color, int width)
 {
-    platform::Canvas& c = Form1->Canvas;
+    platform::Canvas& c = *construction_view().Canvas;
     const platform::ScopedPen pen(c, color, width);
     c.rectangle(x - 5, y - 5, x + 6, y + 6);
 }
@@ -146,7 +161,7 @@ static const SubtaskPage* shown_subtasks(const QString& id)
 
 void start_construction(const ConstructionSteps& steps, bool last_page)
 {
-    TForm1* f = Form1;
+    const ConstructionView* f = &construction_view();
     shown_steps = steps;
     on_last_page = last_page;
     subtask_no = 0;
@@ -158,19 +173,11 @@ void start_construction(const ConstructionSteps& steps, bool last_page)
     drawing_exercise::show_controls();
 }
 
-void TForm1::B_nextClick()
-{
-    subtask_no += 1;
-    advance_subtask(page_lesson, page_id, subtask_no);
-    B_ergeb->setEnabled(true);
-    drawing_exercise::begin_step();
-}
-
 // The writer of one construction page: the heading and instruction of
 // subtask `no`, which it clamps to the page's last subtask.
 static void write_subtask_text(const SubtaskPage& page, int& no)
 {
-    TForm1* f = Form1;
+    const ConstructionView* f = &construction_view();
     if (on_last_page)
         f->B_rechts->setEnabled(false);
     const int n = static_cast<int>(page.texts.size());
@@ -200,7 +207,7 @@ static QString lesson_of(const QString& id)
 
 void advance_subtask(const QString& lesson, const QString& id, int& no)
 {
-    TForm1* f = Form1;
+    const ConstructionView* f = &construction_view();
     f->M_teilloes->clear();
     f->B_ergeb->show();
     f->B_ergeb->setEnabled(false);
@@ -224,7 +231,7 @@ void advance_subtask(const QString& lesson, const QString& id, int& no)
 // An exact curve through many points; the points are within the chart.
 static void draw_curve(const ResultDrawing& d, int (*to_y)(long double))
 {
-    platform::Canvas& c = Form1->Canvas;
+    platform::Canvas& c = *construction_view().Canvas;
     const platform::ScopedPen pen(c, d.color, d.width);
     for (size_t i = 0; i < d.vertices.size(); ++i) {
         const int x = freq_to_x(d.vertices[i].freq);
@@ -238,7 +245,7 @@ static void draw_curve(const ResultDrawing& d, int (*to_y)(long double))
 
 static void draw_result(const InterimResult& r)
 {
-    TForm1* f = Form1;
+    const ConstructionView* f = &construction_view();
     // Tables of sections line up only in a fixed-pitch font; prose keeps the
     // memo's own font.
     static const QFont prose = platform::controlFont(QStringLiteral("Arial"), 18);
@@ -273,7 +280,7 @@ static void draw_result(const InterimResult& r)
 
 void show_interim_result(const QString& lesson, const QString& id, int step)
 {
-    TForm1* f = Form1;
+    const ConstructionView* f = &construction_view();
     // The solution is drawn over the student's drawing, which ends here.
     drawing_exercise::end();
     f->M_teilloes->clear();
@@ -292,9 +299,4 @@ const InterimResult* find_interim_result(const QString& id, int step)
         if (r.id == id && r.step == step)
             return &r;
     return nullptr;
-}
-
-void TForm1::B_ergebClick()
-{
-    show_interim_result(page_lesson, page_id, subtask_no);
 }

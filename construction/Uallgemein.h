@@ -46,6 +46,29 @@ void reset_construction();
 struct SubtaskPage;
 struct InterimResult;
 
+namespace platform {
+class Button;
+class Canvas;
+class Memo;
+class Panel;
+} // namespace platform
+
+// What the construction draws on and writes into: the window's chart and
+// the controls of its construction panel, handed over by the main window.
+struct ConstructionView {
+    platform::Canvas* Canvas = nullptr;
+    platform::Memo* M_teilaufg = nullptr;
+    platform::Memo* M_teilloes = nullptr;
+    platform::Button* B_next = nullptr;
+    platform::Button* B_ergeb = nullptr;
+    platform::Button* B_druck = nullptr;
+    platform::Button* B_rechts = nullptr;
+    platform::Button* B_zeichnung = nullptr;
+    platform::Panel* P_zeichn_statistik = nullptr;
+};
+void attach_construction(const ConstructionView& view);
+const ConstructionView& construction_view();
+
 // What the subtask sequence of a construction page steps through: its
 // instructions and its interim results (construction/construction_data.h).
 struct ConstructionSteps {

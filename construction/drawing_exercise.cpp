@@ -1,7 +1,10 @@
 // Drawing a construction step on screen and having it rated.
 #include "construction/drawing_exercise.h"
 
-#include "app/Unit1.h"
+#include "app/state.h"
+#include "chart/chart.h"
+#include "construction/Uallgemein.h"
+#include "platform/controls.h"
 #include "app/exercises.h"
 #include "construction/drawing_check.h"
 #include "platform/numfmt.h"
@@ -63,14 +66,14 @@ std::vector<QPoint> pixels(Diagram d)
 void update_button()
 {
     const State& s = state();
-    Form1->B_zeichnung->setEnabled(s.active && !s.checked);
+    construction_view().B_zeichnung->setEnabled(s.active && !s.checked);
 }
 
 // The chart as before the drawing, then the student's polygons in green.
 void redraw()
 {
     State& s = state();
-    platform::Canvas& c = Form1->Canvas;
+    platform::Canvas& c = *construction_view().Canvas;
     if (!s.saved) {
         s.before = c.snapshot();
         s.saved = true;
@@ -142,7 +145,7 @@ QString how_to(const StepPolygons& asked)
 void check()
 {
     State& s = state();
-    TForm1* f = Form1;
+    const ConstructionView* f = &construction_view();
     static const QFont prose = platform::controlFont(QStringLiteral("Arial"), 18);
     f->M_teilloes->setFont(prose);
     if (s.clicks.empty()) {
@@ -260,16 +263,16 @@ void end()
 void leave()
 {
     end();
-    Form1->B_zeichnung->hide();
-    Form1->P_zeichn_statistik->hide();
+    construction_view().B_zeichnung->hide();
+    construction_view().P_zeichn_statistik->hide();
 }
 
 void show_controls()
 {
     end();
-    Form1->B_zeichnung->show();
-    Form1->P_zeichn_statistik->show();
-    Form1->P_zeichn_statistik->setCaption(drawing_statistics());
+    construction_view().B_zeichnung->show();
+    construction_view().P_zeichn_statistik->show();
+    construction_view().P_zeichn_statistik->setCaption(drawing_statistics());
 }
 
 void begin_step()
@@ -329,10 +332,10 @@ std::vector<QPoint> vertices(Diagram d)
     return pixels(d);
 }
 
-} // namespace drawing_exercise
-
-void TForm1::B_zeichnungClick()
+void check_drawing()
 {
-    if (drawing_exercise::active())
-        drawing_exercise::check();
+    if (active())
+        check();
 }
+
+} // namespace drawing_exercise

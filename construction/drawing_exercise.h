@@ -38,6 +38,9 @@ bool active();
 // counts on the frame. Pixels are layout pixels.
 void mouse(bool left, bool right, int x, int y);
 
+// "Zeichnung prüfen": rates the drawing of the step shown, if it has one.
+void check_drawing();
+
 // "Von   <done> Zeichnung(en) ..." as the exercises write their statistics.
 QString drawing_statistics();
 
