@@ -2,6 +2,7 @@
 #include "app/task_panel.h"
 
 #include "app/Unit1.h"
+#include "app/page_kinds.h"
 #include "app/progress.h"
 #include "platform/numfmt.h"
 

@@ -3,7 +3,6 @@
 // product form, poles and zeros with the pole-zero plan, and the frequency
 // response. Eight text pages and six task pages of five questions each.
 #include "app/Unit1.h"
-#include "app/task_panel.h"
 #include "lessons/page_common.h"
 #include "lessons/pages.h"
 

@@ -2,7 +2,6 @@
 // advantages, the asymptotic approximations of a simple zero and pole, and
 // the slopes of the polygonal approximations.
 #include "app/Unit1.h"
-#include "app/task_panel.h"
 #include "lessons/page_common.h"
 #include "lessons/pages.h"
 #include "platform/numfmt.h"

@@ -1,7 +1,6 @@
 // Lesson 5: the task pages that close the sections 5.1 to 5.5. Each shows
 // an example in the chart and poses five questions on it and on the section.
 #include "app/Unit1.h"
-#include "app/task_panel.h"
 #include "construction/Uallgemein.h"
 #include "lessons/ULektion5.h"
 #include "lessons/page_common.h"

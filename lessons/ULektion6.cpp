@@ -2,7 +2,6 @@
 // Examples 1 and 2 are read off a given magnitude diagram and then completed
 // by constructing the phase; example 3 detects an all-pass; example 4
 // constructs the whole Bode diagram from G(s).
-#include "app/task_panel.h"
 #include "construction/Uallgemein.h"
 #include "construction/result_text.h"
 #include "lessons/page_common.h"

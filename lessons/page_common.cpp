@@ -56,89 +56,9 @@ void draw_given_phase(std::initializer_list<Vertex> vertices)
         mark_phase_vertex(k);
 }
 
-QString construction_guidance()
-{
-    return memo_rule +
-           QStringLiteral("Das Programm führt Sie schrittweise zur Lösung und nach jeder Teilaufgabe können Sie "
-                          "überprüfen, ob Sie auf dem richtigen Weg sind.") +
-           crlf + memo_rule + crlf +
-           QStringLiteral(">> Achten Sie bei allen Eintragungen besonders auf eine hohe Zeichengenauigkeit. <<") + crlf +
-           QStringLiteral(">> Es ist sehr zu empfehlen, die Polygonzüge mit zwei Zeichendreiecken einzutragen. << ") +
-           crlf +
-           QStringLiteral(">> Zeichnen Sie alle Polygonzüge immer im gesamten dargestellten Frequenzbereich. << ") +
-           crlf + memo_rule + crlf +
-           QStringLiteral("WICHTIGE ANMERKUNG : Bei den (Teil-)Lösungen werden manche Verläufe nur wegen der besseren "
-                          "Lesbarkeit in y-Richtung etwas gegeneinander verschoben gezeichnet, obwohl sie tatsächlich "
-                          "bereichsweise deckungsgleich verlaufen !");
-}
-
 QString phase_problem()
 {
     return crlf + QStringLiteral("Konstruieren Sie unter der Annahme,") + crlf +
            QStringLiteral("dass die betrachtete Funktion minimalphasig ist und stabiles Verhalten besitzt") + crlf +
            QStringLiteral("den zum Betragsfrequenzgang gehörigen Phasenwinkelverlauf.") + crlf;
-}
-
-std::function<void()> chart_of(const ChartSettings& settings, bool magnitude, bool phase)
-{
-    return [settings, magnitude, phase] {
-        chart = settings;
-        draw_chart(magnitude, phase);
-    };
-}
-
-void show_text_page(const TextPage& page)
-{
-    TForm1* f = Form1;
-    begin_page(page.state);
-    if (!page.new_task_caption.isEmpty()) {
-        f->B_neu->setText(page.new_task_caption);
-        f->B_pruef->setText(QStringLiteral("Kontrolle der Eingaben"));
-    }
-    apply_page_kind(PageKind::text, page.memo_height);
-    if (page.chart)
-        page.chart();
-    if (page.pictures)
-        page.pictures();
-    f->draw_page_frame(page.title, page.date, page.frame_bottom);
-    f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    set_memo_text(page.text);
-    if (page.curves)
-        page.curves();
-    if (!page.new_task_caption.isEmpty())
-        f->B_pruef->hide();
-}
-
-void show_exercise_page(const ExercisePage& page)
-{
-    TForm1* f = Form1;
-    begin_page(page.state);
-    *page.mode = true;
-    f->B_neu->setText(page.new_task_caption);
-    f->B_pruef->setText(page.check_caption);
-    apply_page_kind(PageKind::exercise);
-    if (page.chart)
-        page.chart();
-    f->draw_page_frame(page.title, page.date);
-    set_memo_text(page.text);
-    // Nothing stored on another page may be checked here.
-    start_new_task(page.new_task);
-    f->P_statistik->setCaption(page.statistics());
-}
-
-void show_construction_page(const ConstructionPage& page)
-{
-    TForm1* f = Form1;
-    begin_page(page.state);
-    apply_page_kind(PageKind::construction, page.memo_height);
-    chart = page.chart;
-    draw_chart(true, true);
-    f->M_text->clear();
-    f->M_text->setFont(platform::controlFont(QStringLiteral("Arial"), 18));
-    f->M_text->setText(page.with_guidance ? page.problem + construction_guidance() : page.problem);
-    set_page_sheet(page.sheet);
-    start_construction(page.steps, page.last_page);
-    f->draw_page_frame(page.title, page.date, 970, page.own_example_button);
-    if (page.given)
-        page.given();
 }
