@@ -140,7 +140,7 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
     const QColor window(Qt::white);
     canvas.brush.style = BrushStyle::Solid;
     canvas.brush.color = window;
-    canvas.pen.color = window;
+    const platform::ScopedPen pen(canvas, window);
     // Cleared up to the page frame's own clearing at x 599: the right-hand
     // labels reach a little beyond x 595, and the few columns in between
     // would otherwise keep stale pixels of an earlier chart.
@@ -233,5 +233,4 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
             canvas.textOut(v != 0 ? 520 : 527, y - 6, label);
         }
     }
-    canvas.pen.color = Qt::black;
 }

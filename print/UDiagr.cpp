@@ -95,11 +95,8 @@ QString degree_label(int q)
 
 void mark_vertex(platform::Canvas& c, int x, int y)
 {
-    const int width = c.pen.width;
-    c.pen.color = Qt::black;
-    c.pen.width = 5;
+    const auto pen = platform::ScopedPen::part(c, Qt::black, 5);
     c.rectangle(x - 5, y - 5, x + 6, y + 6);
-    c.pen.width = width;
 }
 
 } // namespace

@@ -25,10 +25,9 @@ void row(platform::Canvas& c, int y, const QString& text, const QStringList& num
 
 void rule(platform::Canvas& c, int y, int width = 3)
 {
-    c.pen.width = width;
+    const auto pen = platform::ScopedPen::part(c, width);
     c.moveTo(100, y);
     c.lineTo(1900, y);
-    c.pen.width = 3;
 }
 
 } // namespace

@@ -118,32 +118,21 @@ void arrow_head(Canvas& c, int x, int y, long double dx, long double dy)
 // The example's curve as a polyline from w = 0 on, in pixels of the picture.
 void curve(Canvas& c, const std::function<QPoint(long double)>& at)
 {
-    c.pen.color = curve_color;
-    c.pen.width = 2;
+    const platform::ScopedPen pen(c, curve_color, 2);
     const QPoint start = at(0);
     c.moveTo(start.x(), start.y());
     for (int i = 0; i <= samples; ++i) {
         const QPoint p = at(sample_w(i));
         c.lineTo(p.x(), p.y());
     }
-    c.pen.width = 1;
 }
 
 // An arrow head on the curve at w, pointing towards higher frequencies.
 void direction_mark(Canvas& c, const std::function<QPointF(long double)>& at, long double w)
 {
     const QPointF p = at(w), q = at(w * 1.05L);
-    c.pen.color = curve_color;
-    c.pen.width = 2;
+    const platform::ScopedPen pen(c, curve_color, 2);
     arrow_head(c, px(p.x()), px(p.y()), q.x() - p.x(), q.y() - p.y());
-    c.pen.width = 1;
-}
-
-void end_drawing(Canvas& c)
-{
-    c.pen = platform::Pen{};
-    c.brush.style = BrushStyle::Clear;
-    c.font.color = Qt::black;
 }
 
 QImage draw_locus()
@@ -194,7 +183,6 @@ QImage draw_locus()
 
     curve(c, [&](long double w) { return at(w).toPoint(); });
     direction_mark(c, at, 0.41L);
-    end_drawing(c);
     return image;
 }
 
@@ -234,7 +222,6 @@ QImage draw_nichols()
 
     curve(c, [&](long double w) { return at(w).toPoint(); });
     direction_mark(c, at, 2.0L);
-    end_drawing(c);
     return image;
 }
 
@@ -292,7 +279,6 @@ QImage draw_bode()
     auto phase_at = [&](long double w) { return QPoint(x_of(std::max(w, 1e-3L)), P(gain_deg(w))); };
     curve(c, mag_at);
     curve(c, phase_at);
-    end_drawing(c);
     return image;
 }
 
