@@ -1,7 +1,6 @@
 // The printed diagram sheet.
 #include "print/UDiagr.h"
 
-#include "app/Unit1.h"
 #include "construction/Uallgemein.h"
 #include "construction/own_example.h"
 #include "platform/numfmt.h"
@@ -100,13 +99,6 @@ void mark_vertex(platform::Canvas& c, int x, int y)
 }
 
 } // namespace
-
-void TForm1::B_druckClick()
-{
-    // After a failed print the student tries again first.
-    if (print_example_sheet(page_lesson, page_id, page_example))
-        B_next->setEnabled(true);
-}
 
 bool print_example_sheet(const QString& lesson, const QString& id, const QString& example)
 {
