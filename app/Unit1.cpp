@@ -271,9 +271,10 @@ void TForm1::intro_page()
     draw_page_frame(QStringLiteral("Allgemeines, Zielrichtung des Programms, Voraussetzungen"),
                     QStringLiteral("01.10.08"), 970, true);
     M_text->setText(introduction());
-    Canvas.pen.width = 2;
-    Canvas.rectangle(600, 1, 1267, 970);
-    Canvas.pen.width = 1;
+    {
+        const platform::ScopedPen pen(Canvas, Qt::black, 2);
+        Canvas.rectangle(600, 1, 1267, 970);
+    }
     P_Wahl->show();
     ::draw_chart(true, true);
     RG_Wahl->setItemIndex(-1);

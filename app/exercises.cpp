@@ -137,9 +137,9 @@ void point_box(int x, int y, const QColor& color, int width)
     canvas().rectangle(x - 5, y - 5, x + 6, y + 6);
     line(chart_left, y, chart_right, y);
     if (exercise_kind == 1)
-        line(x, mag_top, x, mag_bottom + 5);
+        line(x, mag_top, x, mag_bottom + grid_overhang);
     else
-        line(x, phase_top - 5, x, phase_bottom);
+        line(x, phase_top - grid_overhang, x, phase_bottom);
 }
 
 void draw_segment(int x1, int y1, int x2, int y2, int width, const QColor& color, platform::PenStyle style)

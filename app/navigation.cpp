@@ -95,10 +95,11 @@ void TForm1::lektion_wahl()
 
         Canvas.brush.style = platform::BrushStyle::Solid;
         Canvas.brush.color = window_color;
-        Canvas.pen.color = window_color;
-        Canvas.rectangle(0, 0, 1280, 1024);
+        {
+            const platform::ScopedPen pen(Canvas, window_color);
+            Canvas.rectangle(0, 0, 1280, 1024);
+        }
         Canvas.brush.style = platform::BrushStyle::Clear;
-        Canvas.pen.color = Qt::black;
 
         if (lesson_no == 3)
             clear_point_fields();
@@ -192,25 +193,27 @@ void TForm1::draw_page_frame(const QString& title, const QString& date, int fram
     platform::Canvas& c = Canvas;
     c.brush.style = platform::BrushStyle::Solid;
     c.brush.color = window_color;
-    c.pen.color = window_color;
-    c.rectangle(599, 0, 1270, 1024);
+    {
+        const platform::ScopedPen pen(c, window_color);
+        c.rectangle(599, 0, 1270, 1024);
+    }
 
-    c.pen.color = Qt::black;
     c.brush.style = platform::BrushStyle::Clear;
-    c.pen.width = 2;
-    c.rectangle(600, 1, 1267, frame_bottom);
+    {
+        const platform::ScopedPen pen(c, Qt::black, 2);
+        c.rectangle(600, 1, 1267, frame_bottom);
 
-    // The title ends a little before the page line; the page line stays
-    // inside the frame and above the header rule (y 36).
-    c.font.name = QStringLiteral("Arial");
-    c.font.height = 22;
-    c.textOutFit(610, 7, title, 1121);
-    c.font.height = 12;
-    c.textOutFit(1125, 26, QStringLiteral("Seite ") + page_id + QStringLiteral("     Stand ") + date, 1265, 36);
-    c.font.height = 22;
-    c.moveTo(600, 37);
-    c.lineTo(1265, 37);
-    c.pen.width = 1;
+        // The title ends a little before the page line; the page line stays
+        // inside the frame and above the header rule (y 36).
+        c.font.name = QStringLiteral("Arial");
+        c.font.height = 22;
+        c.textOutFit(610, 7, title, 1121);
+        c.font.height = 12;
+        c.textOutFit(1125, 26, QStringLiteral("Seite ") + page_id + QStringLiteral("     Stand ") + date, 1265, 36);
+        c.font.height = 22;
+        c.moveTo(600, 37);
+        c.lineTo(1265, 37);
+    }
     c.font.name = QStringLiteral("MS Sans Serif");
     c.font.height = 8;
 

@@ -140,7 +140,7 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
     const QColor window(Qt::white);
     canvas.brush.style = BrushStyle::Solid;
     canvas.brush.color = window;
-    canvas.pen.color = window;
+    const platform::ScopedPen pen(canvas, window);
     // Cleared up to the page frame's own clearing at x 599: the right-hand
     // labels reach a little beyond x 595, and the few columns in between
     // would otherwise keep stale pixels of an earlier chart.
@@ -168,36 +168,37 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
     if (dec >= 1) {
         auto vertical = [&](int x) {
             if (magnitude) {
-                canvas.moveTo(x, 25);
-                canvas.lineTo(x, 435);
+                canvas.moveTo(x, mag_top - grid_overhang);
+                canvas.lineTo(x, mag_bottom + grid_overhang);
             }
             if (phase) {
-                canvas.moveTo(x, 455);
-                canvas.lineTo(x, 755);
+                canvas.moveTo(x, phase_top - grid_overhang);
+                canvas.lineTo(x, phase_bottom + grid_overhang);
             }
         };
 
+        const AxisMap f = frequency_axis();
         canvas.pen.color = silver;
         for (int i = 0; i <= dec - 1; ++i)
             for (int k = 1; k <= 10; ++k)
-                vertical(static_cast<int>(nearest(lg(k * std::pow(10.0L, i)) * chart_width / dec)) + chart_left);
+                vertical(f.at(lg(k * std::pow(10.0L, i)), dec));
 
         canvas.pen.color = Qt::black;
         long long e = nearest(lg(chart.fmin / 10));
         for (int q = 0; q <= dec; ++q) {
-            const int x = static_cast<int>(nearest(static_cast<long double>(q) * chart_width / dec)) + chart_left;
+            const int x = f.at(q, dec);
             vertical(x);
             if (!(magnitude || phase))
                 continue;
             ++e;
             if (dec <= 1) {
                 const QString label = e < 0 ? QStringLiteral("10^(%1)").arg(e) : QStringLiteral("10^%1").arg(e);
-                canvas.textOut(x - 15, 440, label);
-                canvas.textOut(285, 440, axis_title());
+                canvas.textOut(x - 15, frequency_label_y, label);
+                canvas.textOut(285, frequency_label_y, axis_title());
             } else if (q == dec - 1) {
-                canvas.textOut(x - 25, 440, axis_title());
+                canvas.textOut(x - 25, frequency_label_y, axis_title());
             } else {
-                canvas.textOut(x - 10, 440, QStringLiteral("1E%1").arg(e));
+                canvas.textOut(x - 10, frequency_label_y, QStringLiteral("1E%1").arg(e));
             }
         }
     }
@@ -208,14 +209,14 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
         const long long n = nearest(20 * lg(chart.bmax / chart.bmin) / 10);
         for (long long q = 0; q <= n && n > 0; ++q) {
             canvas.pen.color = q % 2 == 0 ? QColor(Qt::black) : silver;
-            const int y = mag_bottom - static_cast<int>(nearest(static_cast<long double>(q) * mag_height / n));
-            canvas.moveTo(55, y);
-            canvas.lineTo(515, y);
+            const int y = magnitude_axis().at(q, n);
+            canvas.moveTo(chart_left - grid_overhang, y);
+            canvas.lineTo(chart_right + grid_overhang, y);
             r *= std::sqrt(10.0L);
             d += 10;
             const int x = d > 0 ? 10 : d == 0 ? 20 : 13;
             canvas.textOut(x, y - 6, grid_label(d, QStringLiteral(" dB")));
-            canvas.textOutFit(520, y - 6, numfmt::sci(r, 5), page_frame_left);
+            canvas.textOutFit(right_label_x, y - 6, numfmt::sci(r, 5), page_frame_left);
         }
     }
 
@@ -224,14 +225,13 @@ void draw_chart(platform::Canvas& canvas, bool magnitude, bool phase)
         const long long n = nearest(static_cast<long double>(chart.pmax - chart.pmin) / 45);
         for (long long q = 0; q <= n && n > 0; ++q) {
             canvas.pen.color = q % 2 == 0 ? QColor(Qt::black) : silver;
-            const int y = phase_bottom - static_cast<int>(nearest(static_cast<long double>(q) * phase_height / n));
-            canvas.moveTo(55, y);
-            canvas.lineTo(515, y);
+            const int y = phase_axis().at(q, n);
+            canvas.moveTo(chart_left - grid_overhang, y);
+            canvas.lineTo(chart_right + grid_overhang, y);
             v += 45;
             const QString label = grid_label(v, QStringLiteral(" °"));
             canvas.textOut(v != 0 ? 20 : 27, y - 6, label);
-            canvas.textOut(v != 0 ? 520 : 527, y - 6, label);
+            canvas.textOut(v != 0 ? right_label_x : right_label_x + 7, y - 6, label);
         }
     }
-    canvas.pen.color = Qt::black;
 }

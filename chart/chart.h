@@ -28,9 +28,12 @@ constexpr int mag_top = 30;
 constexpr int mag_bottom = 430;
 constexpr int phase_top = 460;
 constexpr int phase_bottom = 750;
-constexpr int chart_width = chart_right - chart_left;
-constexpr int mag_height = mag_bottom - mag_top;
-constexpr int phase_height = phase_bottom - phase_top;
+// Grid lines and marks reach this far beyond the frames.
+constexpr int grid_overhang = 5;
+// The row of frequency labels below the magnitude diagram.
+constexpr int frequency_label_y = mag_bottom + 10;
+// The column of value labels right of the chart.
+constexpr int right_label_x = chart_right + 10;
 
 // The decimal logarithm, in which the axes of every chart are divided.
 long double lg(long double v);

@@ -99,13 +99,8 @@ void draw_phase_polygon(int width, const QColor& color)
 static void mark_vertex(QPoint v)
 {
     platform::Canvas& c = *construction_view().Canvas;
-    const QColor color = c.pen.color;
-    const int width = c.pen.width;
-    c.pen.width = 3;
-    c.pen.color = Qt::red;
+    const auto pen = platform::ScopedPen::part(c, Qt::red, 3);
     c.rectangle(v.x() - 2, v.y() - 2, v.x() + 3, v.y() + 3);
-    c.pen.color = color;
-    c.pen.width = width;
 }
 
 void mark_mag_vertex(int k)

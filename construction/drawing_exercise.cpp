@@ -83,7 +83,7 @@ void redraw()
     c.brush.style = platform::BrushStyle::Clear;
     for (Diagram d : {Magnitude, Phase}) {
         const std::vector<QPoint> v = pixels(d);
-        c.pen = platform::Pen{mark_green, 2, platform::PenStyle::Solid};
+        const platform::ScopedPen pen(c, mark_green, 2);
         for (size_t k = 0; k < v.size(); ++k) {
             if (k == 0)
                 c.moveTo(v[k].x(), v[k].y());
@@ -94,7 +94,6 @@ void redraw()
         for (QPoint p : v)
             c.rectangle(p.x() - 2, p.y() - 2, p.x() + 3, p.y() + 3);
     }
-    c.pen = platform::Pen{};
     c.brush = brush;
 }
 

@@ -81,8 +81,7 @@ void draw_pn_plan()
 {
     platform::Canvas& c = Form1->Canvas;
     c.brush.style = platform::BrushStyle::Clear;
-    c.pen.color = Qt::black;
-    c.pen.width = 1;
+    const platform::ScopedPen pen(c, Qt::black);
     c.rectangle(610, 640, 1255, 900);
     c.font.name = QStringLiteral("Arial");
     c.font.height = 18;

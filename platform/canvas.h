@@ -168,16 +168,29 @@ private:
 class ScopedPen {
 public:
     ScopedPen(Canvas& canvas, const QColor& color, int width = 1, PenStyle style = PenStyle::Solid)
-        : canvas_(canvas)
+        : ScopedPen(canvas, Pen{color, width, style}, Pen{})
     {
-        canvas_.pen = Pen{color, width, style};
     }
-    ~ScopedPen() { canvas_.pen = Pen{}; }
+    // The pen of a part of a drawing (a mark, a wider rule): when the part
+    // ends, the pen of the drawing around it is back as it was found.
+    static ScopedPen part(Canvas& canvas, const QColor& color, int width)
+    {
+        return ScopedPen(canvas, Pen{color, width, canvas.pen.style}, canvas.pen);
+    }
+    // Only another width, in the colour and style found.
+    static ScopedPen part(Canvas& canvas, int width) { return part(canvas, canvas.pen.color, width); }
+    ~ScopedPen() { canvas_.pen = after_; }
     ScopedPen(const ScopedPen&) = delete;
     ScopedPen& operator=(const ScopedPen&) = delete;
 
 private:
+    ScopedPen(Canvas& canvas, const Pen& pen, const Pen& after) : canvas_(canvas), after_(after)
+    {
+        canvas_.pen = pen;
+    }
+
     Canvas& canvas_;
+    Pen after_;
 };
 
 } // namespace platform

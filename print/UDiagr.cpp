@@ -1,8 +1,6 @@
 // The printed diagram sheet.
 #include "print/UDiagr.h"
 
-#include "app/Unit1.h"
-#include "app/page_kinds.h"
 #include "construction/Uallgemein.h"
 #include "platform/numfmt.h"
 #include "platform/printer.h"
@@ -69,45 +67,15 @@ QString degree_label(int q)
 
 void mark_vertex(platform::Canvas& c, int x, int y)
 {
-    const int width = c.pen.width;
-    c.pen.color = Qt::black;
-    c.pen.width = 5;
+    const auto pen = platform::ScopedPen::part(c, Qt::black, 5);
     c.rectangle(x - 5, y - 5, x + 6, y + 6);
-    c.pen.width = width;
 }
 
 } // namespace
 
-void TForm1::B_druckClick()
-{
-    // After a failed print the student tries again first.
-    if (const SheetOfPage& sheet = page_sheet();
-        sheet && print_page_sheet(page_lesson, page_id, page_example, sheet()))
-        B_next->setEnabled(true);
-}
-
 SheetOfPage fixed_sheet(const PageSheet& sheet)
 {
     return [sheet] { return sheet; };
-}
-
-bool print_page_sheet(const QString& lesson, const QString& id, const QString& example, const PageSheet& page)
-{
-    SheetDescription sheet;
-    sheet.document = QStringLiteral("FALKORIN-Diagrammblatt-") + id;
-    sheet.title = !page.title.isEmpty() ? page.title
-                                        : QStringLiteral("Lektion ") + lesson + QStringLiteral(": Diagramm zum ") +
-                                              example + QStringLiteral(". Beispiel");
-    sheet.range = chart;
-    sheet.mm_per_20dB = page.mm_per_20dB;
-    sheet.mm_per_90deg = page.mm_per_90deg;
-    sheet.magnitude = mag_polygon;
-    sheet.phase = phase_polygon;
-    sheet.draw_magnitude = page.draw_magnitude;
-    sheet.mark_magnitude = page.mark_magnitude;
-    sheet.draw_phase = page.draw_phase;
-    sheet.mark_phase = page.mark_phase;
-    return print_diagram_sheet(sheet);
 }
 
 void print_dashed_line(platform::Canvas& canvas, int x1, int x2, int y, int dash, int gap)
@@ -148,12 +116,24 @@ bool print_diagram_sheet(const SheetDescription& sheet)
     const int qmax = int(nearest(pmax / 45.0L));
     const int qmin = int(nearest(pmin / 45.0L));
 
+    // Sheet units are tenths of a millimetre.
+    constexpr int units_per_mm = 10;
     constexpr int X0 = 310;
     constexpr int Y0 = 220;
-    const int XR = X0 + int(nearest(ndec * mm_per_decade * 10));
-    const int Hm = steps20 * mm_per_20dB * 10;
+    const int Hm = steps20 * mm_per_20dB * units_per_mm;
     const int Yp = Y0 + Hm + 200;
-    const int Hp = steps90 * mm_per_90deg * 10;
+    const int Hp = steps90 * mm_per_90deg * units_per_mm;
+    // The frequency axis is drawn to its scale in millimetres per decade and
+    // ends where its last decade does; grid rows lie half the millimetres
+    // per 20 dB or 90 degrees apart.
+    AxisMap frequency{fmin, fmax, X0, X0, true};
+    const auto decade_x = [&](long double decades) {
+        return frequency.at_scale(decades, mm_per_decade, units_per_mm);
+    };
+    frequency.to = decade_x(ndec);
+    const int XR = frequency.to;
+    const AxisMap magnitude{static_cast<long double>(dBmax), static_cast<long double>(dBmin), Y0, Y0 + Hm, false};
+    const AxisMap phase{static_cast<long double>(pmax), static_cast<long double>(pmin), Yp, Yp + Hp, false};
 
     platform::PrintJob job(sheet.document);
     // From the top of the banner line to the foot of the lowest angle labels.
@@ -196,7 +176,7 @@ bool print_diagram_sheet(const SheetDescription& sheet)
     };
 
     for (int t = tmax; t >= tmin; --t) {
-        const int y = Y0 + (tmax - t) * 5 * mm_per_20dB;
+        const int y = magnitude.at_scale(tmax - t, mm_per_20dB / 2.0L, units_per_mm);
         if (t == tmax - 1)
             c.textOut(X0 - 210, y - 20, QStringLiteral(" BETRAG"));
         if (t == 0) {
@@ -215,7 +195,7 @@ bool print_diagram_sheet(const SheetDescription& sheet)
     }
 
     for (int q = qmax; q >= qmin; --q) {
-        const int y = Yp + (qmax - q) * 5 * mm_per_90deg;
+        const int y = phase.at_scale(qmax - q, mm_per_90deg / 2.0L, units_per_mm);
         if (q == qmax - 1)
             c.textOut(X0 - 210, y - 20, QStringLiteral(" WINKEL"));
         if (q == 0) {
@@ -235,9 +215,7 @@ bool print_diagram_sheet(const SheetDescription& sheet)
     c.textOut(X0 - 200, y_between, sheet.title);
     c.textOut(X0 + 1400 - 550, y_between, axis_name(sheet.range.axis_f, sheet.range.with_units));
 
-    const auto grid_x = [&](int d, int m) {
-        return X0 + int(nearest((d + std::log10(static_cast<long double>(m))) * 10 * mm_per_decade));
-    };
+    const auto grid_x = [&](int d, int m) { return decade_x(d + std::log10(static_cast<long double>(m))); };
     for (int d = 0; d < ndec; ++d) {
         for (int m = 1; m <= 10; ++m) {
             const int x = grid_x(d, m);
@@ -264,15 +242,9 @@ bool print_diagram_sheet(const SheetDescription& sheet)
         }
     }
 
-    const auto vertex_x = [&](long double f) {
-        return X0 + int(nearest(std::log10(f / fmin) * mm_per_decade * 10));
-    };
-    const auto mag_y = [&](long double db) {
-        return Y0 + int(nearest((dBmax - db) * Hm / (dBmax - dBmin)));
-    };
-    const auto phase_y = [&](long double deg) {
-        return Yp + int(nearest((pmax - deg) * Hp / (pmax - pmin)));
-    };
+    const auto vertex_x = [&](long double f) { return decade_x(frequency.offset(f)); };
+    const auto mag_y = [&](long double db) { return magnitude.to_pixel_exact(db); };
+    const auto phase_y = [&](long double deg) { return phase.to_pixel_exact(deg); };
     const auto polyline = [&](const PolygonStore& p, auto to_y) {
         if (p.count < 1)
             return;

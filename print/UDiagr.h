@@ -46,10 +46,6 @@ using SheetOfPage = std::function<PageSheet()>;
 // The sheet of a page whose scales and curves are fixed.
 SheetOfPage fixed_sheet(const PageSheet& sheet);
 
-// Prints the sheet of the page shown (lesson, id and example) with the
-// chart's ranges and the stores as they are now; true when it was printed
-// or saved.
-bool print_page_sheet(const QString& lesson, const QString& id, const QString& example, const PageSheet& page);
 
 // Prints one sheet; true when it was printed or saved.
 bool print_diagram_sheet(const SheetDescription& sheet);

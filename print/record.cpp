@@ -1,8 +1,8 @@
 // The record of progress, drawn in sheet units of 0.1 mm.
 #include "print/record.h"
 
-#include "app/Unit1.h"
 #include "app/contents.h"
+#include "app/state.h"
 #include "platform/numfmt.h"
 #include "platform/printer.h"
 
@@ -25,15 +25,14 @@ void row(platform::Canvas& c, int y, const QString& text, const QStringList& num
 
 void rule(platform::Canvas& c, int y, int width = 3)
 {
-    c.pen.width = width;
+    const auto pen = platform::ScopedPen::part(c, width);
     c.moveTo(100, y);
     c.lineTo(1900, y);
-    c.pen.width = 3;
 }
 
 } // namespace
 
-bool print_progress_record(const CourseProgress& p, const QDateTime& when)
+bool print_progress_record(const CourseProgress& p, const QDateTime& when, const QStringList& lesson_names)
 {
     platform::PrintJob job(QStringLiteral("FALKORIN-Lernstand"), QStringLiteral("Das Lernstandsblatt"));
     if (!job.begin())
@@ -74,7 +73,7 @@ bool print_progress_record(const CourseProgress& p, const QDateTime& when)
             seen += p.seen.contains(course_page_id(l, page));
         seen_in_course += seen;
         const Count& n = p.lessons[static_cast<size_t>(l)];
-        row(c, y, Form1->RG_Wahl->button(l - 1)->text(),
+        row(c, y, lesson_names.value(l - 1),
             {numfmt::integer(seen) + QStringLiteral(" von ") + numfmt::integer(pages), numfmt::integer(n.answered),
              numfmt::integer(n.solved), percent(n)});
         y += 55;
@@ -129,9 +128,4 @@ bool print_progress_record(const CourseProgress& p, const QDateTime& when)
     c.textOut(100, y, QStringLiteral("Jede Auswertung einer Aufgabenseite zählt; eine Seite kann mehrmals bearbeitet "
                                      "werden. \"-\": noch nicht ausgewertet."));
     return job.end();
-}
-
-void TForm1::B_lernstandClick()
-{
-    print_progress_record(progress::current(), QDateTime::currentDateTime());
 }

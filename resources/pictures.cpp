@@ -2,6 +2,7 @@
 // window's canvas rules onto images.
 #include "resources/pictures.h"
 
+#include "chart/axis.h"
 #include "platform/canvas.h"
 #include "platform/numfmt.h"
 
@@ -51,12 +52,11 @@ int px(long double v)
     return static_cast<int>(numfmt::nearest(v));
 }
 
-// Maps a value range linearly onto a pixel range.
-struct Scale {
-    long double v0, v1;
-    int p0, p1;
-    int operator()(long double v) const { return p0 + px((v - v0) / (v1 - v0) * (p1 - p0)); }
-};
+// A value range mapped linearly onto a pixel range.
+AxisMap linear(long double v0, long double v1, int p0, int p1)
+{
+    return AxisMap{v0, v1, p0, p1, false};
+}
 
 QImage blank(int width, int height)
 {
@@ -118,32 +118,21 @@ void arrow_head(Canvas& c, int x, int y, long double dx, long double dy)
 // The example's curve as a polyline from w = 0 on, in pixels of the picture.
 void curve(Canvas& c, const std::function<QPoint(long double)>& at)
 {
-    c.pen.color = curve_color;
-    c.pen.width = 2;
+    const platform::ScopedPen pen(c, curve_color, 2);
     const QPoint start = at(0);
     c.moveTo(start.x(), start.y());
     for (int i = 0; i <= samples; ++i) {
         const QPoint p = at(sample_w(i));
         c.lineTo(p.x(), p.y());
     }
-    c.pen.width = 1;
 }
 
 // An arrow head on the curve at w, pointing towards higher frequencies.
 void direction_mark(Canvas& c, const std::function<QPointF(long double)>& at, long double w)
 {
     const QPointF p = at(w), q = at(w * 1.05L);
-    c.pen.color = curve_color;
-    c.pen.width = 2;
+    const platform::ScopedPen pen(c, curve_color, 2);
     arrow_head(c, px(p.x()), px(p.y()), q.x() - p.x(), q.y() - p.y());
-    c.pen.width = 1;
-}
-
-void end_drawing(Canvas& c)
-{
-    c.pen = platform::Pen{};
-    c.brush.style = BrushStyle::Clear;
-    c.font.color = Qt::black;
 }
 
 QImage draw_locus()
@@ -152,14 +141,17 @@ QImage draw_locus()
     QImage image = blank(width, height);
     Canvas c(&image);
     // One scale for both axes, so that the locus keeps its true shape.
-    constexpr long double unit = 36;
+    constexpr int unit = 36;
     constexpr int x0 = 64, y0 = 50;
     auto at = [](long double w) {
         const auto g = gain(w);
         return QPointF(x0 + g.real() * unit, y0 - g.imag() * unit);
     };
-    auto X = [](long double re) { return x0 + px(re * unit); };
-    auto Y = [](long double im) { return y0 - px(im * unit); };
+    // Unit steps from the origin: the imaginary axis rises upwards.
+    const AxisMap re_axis = linear(0, 1, x0, x0 + unit);
+    const AxisMap im_axis = linear(0, 1, y0, y0 - unit);
+    auto X = [&](long double re) { return re_axis.to_pixel(re); };
+    auto Y = [&](long double im) { return im_axis.to_pixel(im); };
 
     c.pen.color = fine_grid_color;
     for (int re = -1; re <= 6; ++re)
@@ -194,7 +186,6 @@ QImage draw_locus()
 
     curve(c, [&](long double w) { return at(w).toPoint(); });
     direction_mark(c, at, 0.41L);
-    end_drawing(c);
     return image;
 }
 
@@ -204,8 +195,10 @@ QImage draw_nichols()
     QImage image = blank(width, height);
     Canvas c(&image);
     constexpr int left = 52, right = 268, top = 20, bottom = 200;
-    const Scale A{-270, 0, left, right};
-    const Scale D{db_at_zero, db_at_zero - 180, top, bottom};
+    const AxisMap angle = linear(-270, 0, left, right);
+    const AxisMap db = linear(db_at_zero, db_at_zero - 180, top, bottom);
+    auto A = [&](long double deg) { return angle.to_pixel(deg); };
+    auto D = [&](long double v) { return db.to_pixel(v); };
     auto at = [&](long double w) { return QPointF(A(gain_deg(w)), D(gain_db(w))); };
 
     c.pen.color = fine_grid_color;
@@ -234,7 +227,6 @@ QImage draw_nichols()
 
     curve(c, [&](long double w) { return at(w).toPoint(); });
     direction_mark(c, at, 2.0L);
-    end_drawing(c);
     return image;
 }
 
@@ -245,9 +237,13 @@ QImage draw_bode()
     Canvas c(&image);
     constexpr int left = 52, right = 394;
     constexpr int mag_top = 16, mag_bottom = 118, phase_top = 134, phase_bottom = 224;
-    const Scale W{-3, 3, left, right};
-    const Scale D{db_at_zero, db_at_zero - 180, mag_top, mag_bottom};
-    const Scale P{0, -270, phase_top, phase_bottom};
+    // The frequency axis divided linearly in decades of w.
+    const AxisMap decades = linear(-3, 3, left, right);
+    const AxisMap db = linear(db_at_zero, db_at_zero - 180, mag_top, mag_bottom);
+    const AxisMap angle = linear(0, -270, phase_top, phase_bottom);
+    auto W = [&](long double decade) { return decades.to_pixel(decade); };
+    auto D = [&](long double v) { return db.to_pixel(v); };
+    auto P = [&](long double deg) { return angle.to_pixel(deg); };
     auto x_of = [&](long double w) { return W(std::log10(w)); };
 
     auto grid = [&](int top, int bottom, int steps, auto y_of_step) {
@@ -292,7 +288,6 @@ QImage draw_bode()
     auto phase_at = [&](long double w) { return QPoint(x_of(std::max(w, 1e-3L)), P(gain_deg(w))); };
     curve(c, mag_at);
     curve(c, phase_at);
-    end_drawing(c);
     return image;
 }
 
