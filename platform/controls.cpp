@@ -81,7 +81,10 @@ void Label::setText(const QString& text)
     if (maxWidth_ > 0) {
         setFont(QFont()); // the parent's font again
         QFont f = font();
-        for (int px = QFontInfo(f).pixelSize(); px > 4 && QFontMetrics(f).horizontalAdvance(text) > maxWidth_;) {
+        // Shrunk to fit, but never below a legible size (the percentages
+        // "100.00" fit at 9 px).
+        constexpr int legible = 9;
+        for (int px = QFontInfo(f).pixelSize(); px > legible && QFontMetrics(f).horizontalAdvance(text) > maxWidth_;) {
             f.setPixelSize(--px);
             setFont(f);
         }

@@ -38,7 +38,8 @@ class Label : public QLabel {
 public:
     Label(QWidget* parent, const QString& name, QPoint pos, const QString& text = QString());
     void setText(const QString& text);
-    // A text wider than this is shown in a font just small enough to fit.
+    // A text wider than this is shown in a font just small enough to fit,
+    // down to a legible 9 px.
     void setMaxTextWidth(int width) { maxWidth_ = width; }
 
 private:
