@@ -36,7 +36,12 @@ TForm1::TForm1(std::unique_ptr<ProgressStore> store)
     Canvas.fill(window_color);
     // Only what an operation drew is shown anew, with a margin for the
     // smoothed edges of the drawing at a finer scale.
-    Canvas.changed = [this] { update(Canvas.changedArea().adjusted(-3, -3, 3, 3)); };
+    Canvas.changed = [this] {
+        QRegion area;
+        for (const QRect& r : Canvas.changedRegion())
+            area += r.adjusted(-3, -3, 3, 3);
+        update(area);
+    };
     // The drawing covers the whole client area: nothing needs to be filled
     // beneath it first.
     setAttribute(Qt::WA_OpaquePaintEvent);

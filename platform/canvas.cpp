@@ -76,15 +76,65 @@ QFont qtFont(const Font& font)
 }
 
 Canvas::Canvas() = default;
-Canvas::Canvas(QImage* image) : image_(image) {}
+Canvas::Canvas(QImage* image) : image_(image)
+{
+    // Until the first fill nothing is known about the pixels.
+    tilesX_ = (image->width() + tileSize - 1) / tileSize;
+    tilesY_ = (image->height() + tileSize - 1) / tileSize;
+    drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 1);
+}
+
+void Canvas::markDrawn(QRect area)
+{
+    area &= QRect(0, 0, tilesX_ * tileSize, tilesY_ * tileSize);
+    if (area.isEmpty())
+        return;
+    for (int ty = area.top() / tileSize; ty <= area.bottom() / tileSize; ++ty)
+        std::fill(drawn_.begin() + ty * tilesX_ + area.left() / tileSize,
+                  drawn_.begin() + ty * tilesX_ + area.right() / tileSize + 1, 1);
+}
+
+void Canvas::unmarkDrawn(QRect area)
+{
+    const QRect pixels = image_->rect();
+    const QRect a = area & pixels;
+    if (a.isEmpty())
+        return;
+    for (int ty = a.top() / tileSize; ty <= a.bottom() / tileSize; ++ty)
+        for (int tx = a.left() / tileSize; tx <= a.right() / tileSize; ++tx)
+            if (area.contains(QRect(tx * tileSize, ty * tileSize, tileSize, tileSize) & pixels))
+                drawn_[static_cast<size_t>(ty * tilesX_ + tx)] = 0;
+}
+
+QRegion Canvas::drawnAround(QRect area) const
+{
+    // A margin for the rounding of edges at a finer scale.
+    const QRect a = area.adjusted(-2, -2, 2, 2) & QRect(0, 0, tilesX_ * tileSize, tilesY_ * tileSize);
+    QRegion region;
+    if (a.isEmpty())
+        return region;
+    const int last = a.right() / tileSize;
+    for (int ty = a.top() / tileSize; ty <= a.bottom() / tileSize; ++ty)
+        for (int tx = a.left() / tileSize; tx <= last; ++tx) {
+            if (!drawn_[static_cast<size_t>(ty * tilesX_ + tx)])
+                continue;
+            const int from = tx;
+            while (tx < last && drawn_[static_cast<size_t>(ty * tilesX_ + tx + 1)])
+                ++tx;
+            region += QRect(from * tileSize, ty * tileSize, (tx - from + 1) * tileSize, tileSize);
+        }
+    return region;
+}
 Canvas::Canvas(QPainter* painter) : painter_(painter) {}
 
 void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const QString& text,
-                    int x3, int y3, int x4, int y4, QRect bounds, const QImage& image)
+                    int x3, int y3, int x4, int y4, QRect bounds, const QImage& image, const QRegion* clears)
 {
     const bool keepIt = image_ && kind != CanvasOp::MoveTo;
-    if (keepIt)
+    if (keepIt) {
         changedArea_ = bounds;
+        changedRegion_ = bounds;
+    }
     if (!recording && !keepIt)
         return;
     CanvasOp op;
@@ -98,13 +148,16 @@ void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const Q
     if (recording)
         ops.push_back(op);
     if (keepIt)
-        keep(std::move(op), bounds, image);
+        keep(std::move(op), bounds, image, clears);
 }
 
-void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image)
+void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image, const QRegion* clears)
 {
     // An opaque fill hides whatever lies entirely inside it: dropping that
     // keeps the list as short as the drawing of one page.
+    // A clearing that drops an earlier one fills what that one filled as
+    // well: a drawing only partly cleared then is rendered again before it.
+    QRegion only = clears ? *clears : QRegion();
     if (op.kind == CanvasOp::Rectangle && op.brush.style == BrushStyle::Solid) {
         const QRect area(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1));
         size_t index = 0, droppedDone = 0;
@@ -112,6 +165,8 @@ void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image)
         for (auto it = kept_.begin(); it != kept_.end(); ++it, ++index) {
             if (area.contains(it->bounds)) {
                 droppedDone += index < sharpDone_;
+                if (clears && it->clears)
+                    only += it->only;
                 continue;
             }
             if (out != it)
@@ -121,10 +176,24 @@ void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image)
         kept_.erase(out, kept_.end());
         sharpDone_ -= droppedDone;
     }
+    // Where the operation may have set pixels, also at a finer scale:
+    // smoothed edges reach beyond a line, glyphs beyond their cell, and a
+    // text drawn without hinting runs longer or shorter than at 1x.
+    if (!clears) {
+        const bool text = op.kind == CanvasOp::TextOut;
+        const int margin = text ? 3 + bounds.height() / 2 : 3 + std::max(1, op.pen.width);
+        const int run = text ? bounds.width() / 4 : 0;
+        markDrawn(bounds.adjusted(-margin - run, -margin, margin + run, margin));
+    }
     // What lies off the image is nowhere to be seen.
     bounds &= image_->rect();
-    if (!bounds.isEmpty())
-        kept_.push_back({std::move(op), bounds, image});
+    if (!bounds.isEmpty()) {
+        kept_.push_back({std::move(op), bounds, image, false, QRegion()});
+        if (clears) {
+            kept_.back().clears = true;
+            kept_.back().only = std::move(only);
+        }
+    }
 }
 
 void Canvas::notify()
@@ -280,13 +349,29 @@ static void fillPixels(QImage& image, QRect area, QRgb rgb)
 
 void Canvas::rectangle(int left, int top, int right, int bottom)
 {
+    const bool direct = image_ && image_->format() == QImage::Format_RGB32 && pen.width <= 1 &&
+                        pen.style == PenStyle::Solid && pen.color.alpha() == 255 &&
+                        (brush.style == BrushStyle::Clear || brush.color.alpha() == 255) && right - left >= 2 &&
+                        bottom - top >= 2;
+    // A page cleared in the background colour, frame and all: only what was
+    // drawn on is filled again.
+    const QRect area(left, top, right - left, bottom - top);
+    const bool clears = direct && brush.style == BrushStyle::Solid && brush.color.rgb() == background_.rgb() &&
+                        pen.color.rgb() == background_.rgb();
+    const QRegion drawn = clears ? drawnAround(area) : QRegion();
     record(CanvasOp::Rectangle, left, top, right, bottom, QString(), 0, 0, 0, 0,
-           strokeBounds(left, top, right - 1, bottom - 1, pen));
+           strokeBounds(left, top, right - 1, bottom - 1, pen), QImage(), clears ? &drawn : nullptr);
+    if (clears) {
+        for (const QRect& r : drawn)
+            fillPixels(*image_, r & area, brush.color.rgb());
+        changedRegion_ = drawn & area;
+        unmarkDrawn(area);
+        notify();
+        return;
+    }
     // Fills and frames of one opaque pixel: the pixels set directly, as a
     // painter would set them, without setting one up.
-    if (image_ && image_->format() == QImage::Format_RGB32 && pen.width <= 1 && pen.style == PenStyle::Solid &&
-        pen.color.alpha() == 255 && (brush.style == BrushStyle::Clear || brush.color.alpha() == 255) &&
-        right - left >= 2 && bottom - top >= 2) {
+    if (direct) {
         if (brush.style == BrushStyle::Solid)
             fillPixels(*image_, QRect(left, top, right - left, bottom - top), brush.color.rgb());
         const QRgb rgb = pen.color.rgb();
@@ -412,6 +497,10 @@ void Canvas::fill(const QColor& color)
         return;
     image_->fill(color);
     changedArea_ = image_->rect();
+    changedRegion_ = image_->rect();
+    tilesX_ = (image_->width() + tileSize - 1) / tileSize;
+    tilesY_ = (image_->height() + tileSize - 1) / tileSize;
+    drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 0);
     background_ = color;
     kept_.clear();
     sharp_ = QImage();
@@ -430,6 +519,7 @@ Canvas::Snapshot Canvas::snapshot() const
     s.sharp_ = sharp_;
     s.sharpScale_ = sharpScale_;
     s.sharpDone_ = sharpDone_;
+    s.drawn_ = drawn_;
     return s;
 }
 
@@ -442,6 +532,8 @@ void Canvas::restore(const Snapshot& s)
     sharp_ = s.sharp_;
     sharpScale_ = s.sharpScale_;
     sharpDone_ = s.sharpDone_;
+    drawn_ = s.drawn_;
+    changedRegion_ = changedArea_;
     notify();
 }
 
@@ -527,6 +619,24 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
         }
         break;
     case CanvasOp::Rectangle:
+        if (k.clears) {
+            // The fill and the frame as below, both in the background
+            // colour, where the 1x drawing had drawn tiles.
+            const QRect parts[] = {deviceRect(op.x1, op.y1, op.x2, op.y2, scale),
+                                   deviceRect(op.x1, op.y1, op.x2, op.y1 + 1, scale),
+                                   deviceRect(op.x1, op.y2 - 1, op.x2, op.y2, scale),
+                                   deviceRect(op.x1, op.y1, op.x1 + 1, op.y2, scale),
+                                   deviceRect(op.x2 - 1, op.y1, op.x2, op.y2, scale)};
+            for (const QRect& r : k.only) {
+                const QRect tiles = deviceRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1, scale);
+                for (size_t i = 0; i < std::size(parts); ++i) {
+                    const QRect part = tiles & parts[i];
+                    if (!part.isEmpty())
+                        p.fillRect(part, i == 0 ? op.brush.color : op.pen.color);
+                }
+            }
+            break;
+        }
         if (op.brush.style == BrushStyle::Solid)
             p.fillRect(deviceRect(op.x1, op.y1, op.x2, op.y2, scale), op.brush.color);
         if (op.x2 - op.x1 < 1 || op.y2 - op.y1 < 1)
