@@ -82,28 +82,58 @@ Canvas::Canvas(QImage* image) : image_(image)
     tilesX_ = (image->width() + tileSize - 1) / tileSize;
     tilesY_ = (image->height() + tileSize - 1) / tileSize;
     drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 1);
+    changes_.assign(drawn_.size(), 0);
 }
 
-void Canvas::markDrawn(QRect area)
+void Canvas::markTiles(std::vector<unsigned char>& tiles, QRect area) const
 {
     area &= QRect(0, 0, tilesX_ * tileSize, tilesY_ * tileSize);
     if (area.isEmpty())
         return;
     for (int ty = area.top() / tileSize; ty <= area.bottom() / tileSize; ++ty)
-        std::fill(drawn_.begin() + ty * tilesX_ + area.left() / tileSize,
-                  drawn_.begin() + ty * tilesX_ + area.right() / tileSize + 1, 1);
+        std::fill(tiles.begin() + ty * tilesX_ + area.left() / tileSize,
+                  tiles.begin() + ty * tilesX_ + area.right() / tileSize + 1, 1);
+}
+
+std::vector<QRect> Canvas::takeChanges()
+{
+    std::vector<QRect> rows;
+    if (!image_)
+        return rows;
+    for (int ty = 0; ty < tilesY_; ++ty)
+        for (int tx = 0; tx < tilesX_; ++tx) {
+            if (!changes_[static_cast<size_t>(ty * tilesX_ + tx)])
+                continue;
+            const int from = tx;
+            while (tx + 1 < tilesX_ && changes_[static_cast<size_t>(ty * tilesX_ + tx + 1)])
+                ++tx;
+            const QRect row(from * tileSize, ty * tileSize, (tx - from + 1) * tileSize, tileSize);
+            // A row of the same extent as the one above continues it.
+            if (!rows.empty() && rows.back().left() == row.left() && rows.back().right() == row.right() &&
+                rows.back().bottom() + 1 == row.top())
+                rows.back().setBottom(row.bottom());
+            else
+                rows.push_back(row);
+        }
+    std::fill(changes_.begin(), changes_.end(), 0);
+    for (QRect& r : rows)
+        r &= image_->rect();
+    return rows;
 }
 
 void Canvas::unmarkDrawn(QRect area)
 {
-    const QRect pixels = image_->rect();
-    const QRect a = area & pixels;
+    const QRect a = area & image_->rect();
     if (a.isEmpty())
         return;
-    for (int ty = a.top() / tileSize; ty <= a.bottom() / tileSize; ++ty)
-        for (int tx = a.left() / tileSize; tx <= a.right() / tileSize; ++tx)
-            if (area.contains(QRect(tx * tileSize, ty * tileSize, tileSize, tileSize) & pixels))
-                drawn_[static_cast<size_t>(ty * tilesX_ + tx)] = 0;
+    // The tiles whose pixels all lie in the area; a tile at the image's
+    // right or bottom edge has fewer pixels than others.
+    const auto first = [](int from) { return (from + tileSize - 1) / tileSize; };
+    const auto last = [](int to, int size) { return to + 1 == size ? (to / tileSize) : (to + 1) / tileSize - 1; };
+    const int x0 = first(a.left()), x1 = last(a.right(), image_->width());
+    const int y0 = first(a.top()), y1 = last(a.bottom(), image_->height());
+    for (int ty = y0; ty <= y1 && x0 <= x1; ++ty)
+        std::fill(drawn_.begin() + ty * tilesX_ + x0, drawn_.begin() + ty * tilesX_ + x1 + 1, 0);
 }
 
 QRegion Canvas::drawnAround(QRect area) const
@@ -198,7 +228,11 @@ void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image, const QRegio
 
 void Canvas::notify()
 {
-    if (image_ && changed)
+    if (!image_)
+        return;
+    for (const QRect& r : changedRegion_)
+        markTiles(changes_, r);
+    if (changed)
         changed();
 }
 
@@ -501,6 +535,7 @@ void Canvas::fill(const QColor& color)
     tilesX_ = (image_->width() + tileSize - 1) / tileSize;
     tilesY_ = (image_->height() + tileSize - 1) / tileSize;
     drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 0);
+    changes_.assign(drawn_.size(), 0);
     background_ = color;
     kept_.clear();
     sharp_ = QImage();

@@ -109,6 +109,9 @@ public:
     // The same pixels more closely: a clearing in the background colour
     // changes only the parts that were drawn on.
     const QRegion& changedRegion() const { return changedRegion_; }
+    // All that changed since the last call, in rows of whole tiles: a page
+    // drawn in many operations is shown anew in a few rectangles.
+    std::vector<QRect> takeChanges();
 
     // Starts a raster target afresh in one colour (a window's background).
     void fill(const QColor& color);
@@ -158,7 +161,8 @@ private:
     // background: clearing a page in the background colour fills only
     // those, here and at every finer scale.
     static constexpr int tileSize = 16;
-    void markDrawn(QRect area);
+    void markTiles(std::vector<unsigned char>& tiles, QRect area) const;
+    void markDrawn(QRect area) { markTiles(drawn_, area); }
     void unmarkDrawn(QRect area);
     QRegion drawnAround(QRect area) const;
     void renderKept(QPainter& p, const Kept& k, double scale);
@@ -173,6 +177,7 @@ private:
     QRect changedArea_;
     QRegion changedRegion_;
     std::vector<unsigned char> drawn_; // per tile, row by row
+    std::vector<unsigned char> changes_; // per tile: changed since takeChanges()
     int tilesX_ = 0, tilesY_ = 0;
 
     std::vector<Kept> kept_;
