@@ -346,8 +346,20 @@ void ComboBox::setItem(int index, const QString& text)
     if (auto* m = qobject_cast<QStandardItemModel*>(model()))
         if (QStandardItem* item = m->item(index))
             item->setEnabled(!text.isEmpty());
-    if (auto* list = qobject_cast<QListView*>(view()))
-        list->setRowHidden(index, text.isEmpty());
+    if (listShown_)
+        if (auto* list = qobject_cast<QListView*>(view()))
+            list->setRowHidden(index, text.isEmpty());
+}
+
+void ComboBox::showPopup()
+{
+    if (!listShown_) {
+        listShown_ = true;
+        if (auto* list = qobject_cast<QListView*>(view()))
+            for (int i = 0; i < count(); ++i)
+                list->setRowHidden(i, itemText(i).isEmpty());
+    }
+    QComboBox::showPopup();
 }
 
 Mark::Mark(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)
