@@ -619,6 +619,19 @@ void stroke(QPainter& p, double scale, const Pen& pen, const Brush* fill, bool r
 
 } // namespace
 
+// An area of the sharp image in one colour. A small opaque one sets the
+// pixels directly, as the painter would set them: the runs of grid lines
+// and dashes are many small areas, each costing more to set up than to
+// fill. Large areas are the painter's, which fills them faster.
+void Canvas::fillSharp(QPainter& p, const QRect& area, const QColor& color)
+{
+    if (color.alpha() == 255 && sharp_.format() == QImage::Format_RGB32 &&
+        qint64(area.width()) * area.height() < 4096)
+        fillPixels(sharp_, area, color.rgb());
+    else
+        p.fillRect(area, color);
+}
+
 // One kept operation on the sharp image at `scale`. Axis-parallel one-pixel
 // lines and fills cover exactly the device pixels of their 1x pixels, so
 // grid lines stay as crisp as the 1x image at any whole scale.
@@ -634,7 +647,7 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
             int left = 0, top = 0, right = -1, bottom = -1; // the run, empty while right < left
             auto flush = [&] {
                 if (right >= left)
-                    p.fillRect(deviceRect(left, top, right + 1, bottom + 1, scale), op.pen.color);
+                    fillSharp(p, deviceRect(left, top, right + 1, bottom + 1, scale), op.pen.color);
                 right = left - 1;
             };
             linePixels(op.x1, op.y1, op.x2, op.y2, op.pen.style, [&](int x, int y) {
@@ -667,19 +680,19 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
                 for (size_t i = 0; i < std::size(parts); ++i) {
                     const QRect part = tiles & parts[i];
                     if (!part.isEmpty())
-                        p.fillRect(part, i == 0 ? op.brush.color : op.pen.color);
+                        fillSharp(p, part, i == 0 ? op.brush.color : op.pen.color);
                 }
             }
             break;
         }
         if (op.brush.style == BrushStyle::Solid)
-            p.fillRect(deviceRect(op.x1, op.y1, op.x2, op.y2, scale), op.brush.color);
+            fillSharp(p, deviceRect(op.x1, op.y1, op.x2, op.y2, scale), op.brush.color);
         if (op.x2 - op.x1 < 1 || op.y2 - op.y1 < 1)
             break;
         if (op.pen.width <= 1 && op.pen.style == PenStyle::Solid) {
             for (const QRect& side : {QRect(op.x1, op.y1, op.x2 - op.x1, 1), QRect(op.x1, op.y2 - 1, op.x2 - op.x1, 1),
                                       QRect(op.x1, op.y1, 1, op.y2 - op.y1), QRect(op.x2 - 1, op.y1, 1, op.y2 - op.y1)})
-                p.fillRect(deviceRect(side.left(), side.top(), side.right() + 1, side.bottom() + 1, scale),
+                fillSharp(p, deviceRect(side.left(), side.top(), side.right() + 1, side.bottom() + 1, scale),
                            op.pen.color);
         } else {
             stroke(p, scale, op.pen, nullptr, false, [&](QPainter& q) {
@@ -701,7 +714,7 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
     case CanvasOp::TextOut: {
         const QFont f = qtFont(op.font);
         if (op.brush.style == BrushStyle::Solid) // the text cell, as far as it lies on the image
-            p.fillRect(deviceRect(k.bounds.left(), k.bounds.top(), k.bounds.right() + 1, k.bounds.bottom() + 1, scale),
+            fillSharp(p, deviceRect(k.bounds.left(), k.bounds.top(), k.bounds.right() + 1, k.bounds.bottom() + 1, scale),
                        op.brush.color);
         // Same cell and baseline as on the 1x image; the glyphs themselves
         // are drawn at the finer size, smoothed.
@@ -738,6 +751,9 @@ const QImage& Canvas::sharpImage(double scale)
         sharpDone_ = 0;
     }
     if (sharpDone_ < kept_.size()) {
+        // Not shared with a snapshot while the painter and direct fills
+        // both write into it.
+        sharp_.detach();
         QPainter p(&sharp_);
         for (; sharpDone_ < kept_.size(); ++sharpDone_)
             renderKept(p, kept_[sharpDone_], scale);

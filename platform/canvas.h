@@ -166,6 +166,7 @@ private:
     void unmarkDrawn(QRect area);
     QRegion drawnAround(QRect area) const;
     void renderKept(QPainter& p, const Kept& k, double scale);
+    void fillSharp(QPainter& p, const QRect& area, const QColor& color);
     void rasterLine(int x0, int y0, int x1, int y1);
     void notify();
     template <typename Draw>
