@@ -7,9 +7,6 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
-#include <QPaintEngine>
-#include <QPainter>
-#include <QStyleOptionGraphicsItem>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -139,39 +136,6 @@ protected:
         delivering = false;
     }
 };
-
-namespace {
-
-// Shows the layout in the scene. The toolkit's proxy renders the bounding
-// rectangle of all that changed, so that a page change at the left and the
-// right edge paints every control in between; this one renders only the
-// parts the view repaints.
-class LayoutProxy : public QGraphicsProxyWidget {
-public:
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override
-    {
-        QWidget* content = this->widget();
-        const QPaintEngine* engine = painter->paintEngine();
-        const QTransform toDevice = painter->deviceTransform();
-        if (!content || !content->isVisible() || !engine || engine->systemClip().isEmpty() ||
-            toDevice.type() > QTransform::TxScale) {
-            QGraphicsProxyWidget::paint(painter, option, widget);
-            return;
-        }
-        const QRect exposed = (option->exposedRect & rect()).toAlignedRect();
-        // The repainted device pixels in the layout's pixels, each widened
-        // by one for the rounding of the scale.
-        const QTransform toLayout = toDevice.inverted();
-        QRegion region;
-        for (const QRect& r : engine->systemClip())
-            region += toLayout.mapRect(QRectF(r)).toAlignedRect().adjusted(-1, -1, 1, 1);
-        region &= exposed;
-        if (!region.isEmpty())
-            content->render(painter, region.boundingRect().topLeft(), region);
-    }
-};
-
-} // namespace
 
 ScaleHost::ScaleHost(QWidget* content)
     : content_(content), layout_(content->size()), shell_(std::make_unique<Shell>(this)),
@@ -402,11 +366,9 @@ void ScaleHost::embed(bool scaled)
         focus = nullptr;
     if (scaled) {
         content_->setParent(nullptr);
-        if (!proxy_) {
-            proxy_ = new LayoutProxy;
-            proxy_->setWidget(content_);
-            scene_->addItem(proxy_);
-        } else
+        if (!proxy_)
+            proxy_ = scene_->addWidget(content_);
+        else
             proxy_->setWidget(content_);
         proxy_->setPos(0, 0);
         content_->show();
