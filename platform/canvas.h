@@ -106,9 +106,6 @@ public:
     // The pixels that operation may have changed (the whole target after
     // fill), so that only that part of a window needs to be shown anew.
     QRect changedArea() const { return changedArea_; }
-    // The same pixels more closely: a clearing in the background colour
-    // changes only the parts that were drawn on.
-    const QRegion& changedRegion() const { return changedRegion_; }
     // All that changed since the last call, in rows of whole tiles: a page
     // drawn in many operations is shown anew in a few rectangles.
     std::vector<QRect> takeChanges();
@@ -176,6 +173,8 @@ private:
     QPainter* painter_ = nullptr;
     QPoint pos_;
     QRect changedArea_;
+    // The same pixels more closely: a clearing in the background colour
+    // changes only the parts that were drawn on.
     QRegion changedRegion_;
     std::vector<unsigned char> drawn_; // per tile, row by row
     std::vector<unsigned char> changes_; // per tile: changed since takeChanges()
