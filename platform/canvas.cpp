@@ -155,6 +155,7 @@ QRegion Canvas::drawnAround(QRect area) const
         }
     return region;
 }
+
 Canvas::Canvas(QPainter* painter) : painter_(painter) {}
 
 void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const QString& text,
