@@ -35,9 +35,16 @@ TForm1::TForm1(std::unique_ptr<ProgressStore> store)
     Form1 = this;
     Canvas = platform::Canvas(&image_);
     Canvas.fill(window_color);
-    // Only what an operation drew is shown anew, with a margin for the
-    // smoothed edges of the drawing at a finer scale.
-    Canvas.changed = [this] { update(Canvas.changedArea().adjusted(-3, -3, 3, 3)); };
+    // Only what the operations drew is shown anew, with a margin for the
+    // smoothed edges of the drawing at a finer scale, and all that a page
+    // draws in one go once it is drawn (before the window is painted):
+    // updating the window for each operation costs more than painting it.
+    Canvas.changed = [this] {
+        if (canvas_changes_posted_)
+            return;
+        canvas_changes_posted_ = true;
+        QMetaObject::invokeMethod(this, [this] { show_canvas_changes(); }, Qt::QueuedConnection);
+    };
     // The drawing covers the whole client area: nothing needs to be filled
     // beneath it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -283,6 +290,13 @@ void TForm1::intro_page()
 void TForm1::B_EndeClick()
 {
     host_->window()->close();
+}
+
+void TForm1::show_canvas_changes()
+{
+    canvas_changes_posted_ = false;
+    for (const QRect& r : Canvas.takeChanges())
+        update(r.adjusted(-3, -3, 3, 3));
 }
 
 void TForm1::paintEvent(QPaintEvent*)

@@ -215,6 +215,8 @@ private:
     void describe_controls();
     void connect_handlers();
     void connect_keys();
+    void show_canvas_changes();
+    bool canvas_changes_posted_ = false;
     QImage image_;
     std::unique_ptr<platform::ScaleHost> host_;
     std::unique_ptr<ProgressStore> progress_store_;

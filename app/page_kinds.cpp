@@ -49,6 +49,10 @@ void begin_page(const PageState& state)
 void apply_page_kind(PageKind kind, int memo_height, KindVariant variant)
 {
     TForm1* f = Form1;
+    // Every page but the question pages writes its own text into the memo
+    // after this: the last page's text is not fitted to the new height first.
+    if (kind != PageKind::question)
+        f->M_text->clear();
     switch (kind) {
     case PageKind::text:
         f->P_aufgaben->hide();

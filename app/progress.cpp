@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -261,6 +262,13 @@ QSet<QString> seen_pages;
 QMap<QString, Count> scores;
 QString last;
 int passing = 0;
+// What was last written. A page change that only moves the last page is
+// written a moment later (or when the window closes) rather than at once:
+// paging through seen pages does not write the file for every page.
+CourseProgress written;
+bool have_written = false;
+QTimer* later = nullptr;
+constexpr int later_ms = 2000;
 
 std::array<std::pair<int*, int*>, 3> exercise_counters()
 {
@@ -333,6 +341,16 @@ void apply(const CourseProgress& p)
 void start(ProgressStore* s)
 {
     store = s;
+    have_written = false;
+    if (later)
+        later->stop();
+    if (store && Form1 && !later) {
+        later = new QTimer(Form1);
+        later->setSingleShot(true);
+        later->setInterval(later_ms);
+        QObject::connect(later, &QTimer::timeout, [] { save(); });
+        QObject::connect(later, &QObject::destroyed, [] { later = nullptr; });
+    }
     seen_pages.clear();
     scores.clear();
     last.clear();
@@ -345,8 +363,27 @@ void start(ProgressStore* s)
 
 void save()
 {
-    if (store)
-        store->save(current());
+    if (later)
+        later->stop();
+    if (!store)
+        return;
+    written = current();
+    have_written = true;
+    store->save(written);
+}
+
+// After a page change: at once when more than the last page changed.
+static void save_page()
+{
+    if (!store)
+        return;
+    CourseProgress p = current();
+    p.last_page = written.last_page;
+    if (have_written && p == written && later) {
+        later->start();
+        return;
+    }
+    save();
 }
 
 void finish(ProgressStore* s)
@@ -365,7 +402,7 @@ void page_shown()
     if (passing == 0 && page_id != QLatin1String("00_01")) {
         seen_pages.insert(page_id);
         last = page_id;
-        save();
+        save_page();
     }
     show_intro_offer();
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -75,15 +76,96 @@ QFont qtFont(const Font& font)
 }
 
 Canvas::Canvas() = default;
-Canvas::Canvas(QImage* image) : image_(image) {}
+Canvas::Canvas(QImage* image) : image_(image)
+{
+    // Until the first fill nothing is known about the pixels.
+    tilesX_ = (image->width() + tileSize - 1) / tileSize;
+    tilesY_ = (image->height() + tileSize - 1) / tileSize;
+    drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 1);
+    changes_.assign(drawn_.size(), 0);
+}
+
+void Canvas::markTiles(std::vector<unsigned char>& tiles, QRect area) const
+{
+    area &= QRect(0, 0, tilesX_ * tileSize, tilesY_ * tileSize);
+    if (area.isEmpty())
+        return;
+    for (int ty = area.top() / tileSize; ty <= area.bottom() / tileSize; ++ty)
+        std::fill(tiles.begin() + ty * tilesX_ + area.left() / tileSize,
+                  tiles.begin() + ty * tilesX_ + area.right() / tileSize + 1, 1);
+}
+
+std::vector<QRect> Canvas::takeChanges()
+{
+    std::vector<QRect> rows;
+    if (!image_)
+        return rows;
+    for (int ty = 0; ty < tilesY_; ++ty)
+        for (int tx = 0; tx < tilesX_; ++tx) {
+            if (!changes_[static_cast<size_t>(ty * tilesX_ + tx)])
+                continue;
+            const int from = tx;
+            while (tx + 1 < tilesX_ && changes_[static_cast<size_t>(ty * tilesX_ + tx + 1)])
+                ++tx;
+            const QRect row(from * tileSize, ty * tileSize, (tx - from + 1) * tileSize, tileSize);
+            // A row of the same extent as the one above continues it.
+            if (!rows.empty() && rows.back().left() == row.left() && rows.back().right() == row.right() &&
+                rows.back().bottom() + 1 == row.top())
+                rows.back().setBottom(row.bottom());
+            else
+                rows.push_back(row);
+        }
+    std::fill(changes_.begin(), changes_.end(), 0);
+    for (QRect& r : rows)
+        r &= image_->rect();
+    return rows;
+}
+
+void Canvas::unmarkDrawn(QRect area)
+{
+    const QRect a = area & image_->rect();
+    if (a.isEmpty())
+        return;
+    // The tiles whose pixels all lie in the area; a tile at the image's
+    // right or bottom edge has fewer pixels than others.
+    const auto first = [](int from) { return (from + tileSize - 1) / tileSize; };
+    const auto last = [](int to, int size) { return to + 1 == size ? (to / tileSize) : (to + 1) / tileSize - 1; };
+    const int x0 = first(a.left()), x1 = last(a.right(), image_->width());
+    const int y0 = first(a.top()), y1 = last(a.bottom(), image_->height());
+    for (int ty = y0; ty <= y1 && x0 <= x1; ++ty)
+        std::fill(drawn_.begin() + ty * tilesX_ + x0, drawn_.begin() + ty * tilesX_ + x1 + 1, 0);
+}
+
+QRegion Canvas::drawnAround(QRect area) const
+{
+    // A margin for the rounding of edges at a finer scale.
+    const QRect a = area.adjusted(-2, -2, 2, 2) & QRect(0, 0, tilesX_ * tileSize, tilesY_ * tileSize);
+    QRegion region;
+    if (a.isEmpty())
+        return region;
+    const int last = a.right() / tileSize;
+    for (int ty = a.top() / tileSize; ty <= a.bottom() / tileSize; ++ty)
+        for (int tx = a.left() / tileSize; tx <= last; ++tx) {
+            if (!drawn_[static_cast<size_t>(ty * tilesX_ + tx)])
+                continue;
+            const int from = tx;
+            while (tx < last && drawn_[static_cast<size_t>(ty * tilesX_ + tx + 1)])
+                ++tx;
+            region += QRect(from * tileSize, ty * tileSize, (tx - from + 1) * tileSize, tileSize);
+        }
+    return region;
+}
+
 Canvas::Canvas(QPainter* painter) : painter_(painter) {}
 
 void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const QString& text,
-                    int x3, int y3, int x4, int y4, QRect bounds, const QImage& image)
+                    int x3, int y3, int x4, int y4, QRect bounds, const QImage& image, const QRegion* clears)
 {
     const bool keepIt = image_ && kind != CanvasOp::MoveTo;
-    if (keepIt)
+    if (keepIt) {
         changedArea_ = bounds;
+        changedRegion_ = bounds;
+    }
     if (!recording && !keepIt)
         return;
     CanvasOp op;
@@ -97,13 +179,16 @@ void Canvas::record(CanvasOp::Kind kind, int x1, int y1, int x2, int y2, const Q
     if (recording)
         ops.push_back(op);
     if (keepIt)
-        keep(std::move(op), bounds, image);
+        keep(std::move(op), bounds, image, clears);
 }
 
-void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image)
+void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image, const QRegion* clears)
 {
     // An opaque fill hides whatever lies entirely inside it: dropping that
     // keeps the list as short as the drawing of one page.
+    // A clearing that drops an earlier one fills what that one filled as
+    // well: a drawing only partly cleared then is rendered again before it.
+    QRegion only = clears ? *clears : QRegion();
     if (op.kind == CanvasOp::Rectangle && op.brush.style == BrushStyle::Solid) {
         const QRect area(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1));
         size_t index = 0, droppedDone = 0;
@@ -111,6 +196,8 @@ void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image)
         for (auto it = kept_.begin(); it != kept_.end(); ++it, ++index) {
             if (area.contains(it->bounds)) {
                 droppedDone += index < sharpDone_;
+                if (clears && it->clears)
+                    only += it->only;
                 continue;
             }
             if (out != it)
@@ -120,15 +207,33 @@ void Canvas::keep(CanvasOp&& op, QRect bounds, const QImage& image)
         kept_.erase(out, kept_.end());
         sharpDone_ -= droppedDone;
     }
+    // Where the operation may have set pixels, also at a finer scale:
+    // smoothed edges reach beyond a line, glyphs beyond their cell, and a
+    // text drawn without hinting runs longer or shorter than at 1x.
+    if (!clears) {
+        const bool text = op.kind == CanvasOp::TextOut;
+        const int margin = text ? 3 + bounds.height() / 2 : 3 + std::max(1, op.pen.width);
+        const int run = text ? bounds.width() / 4 : 0;
+        markDrawn(bounds.adjusted(-margin - run, -margin, margin + run, margin));
+    }
     // What lies off the image is nowhere to be seen.
     bounds &= image_->rect();
-    if (!bounds.isEmpty())
-        kept_.push_back({std::move(op), bounds, image});
+    if (!bounds.isEmpty()) {
+        kept_.push_back({std::move(op), bounds, image, false, QRegion()});
+        if (clears) {
+            kept_.back().clears = true;
+            kept_.back().only = std::move(only);
+        }
+    }
 }
 
 void Canvas::notify()
 {
-    if (image_ && changed)
+    if (!image_)
+        return;
+    for (const QRect& r : changedRegion_)
+        markTiles(changes_, r);
+    if (changed)
         changed();
 }
 
@@ -265,19 +370,43 @@ static void fillPixels(QImage& image, QRect area, QRgb rgb)
         return;
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + area.left(), area.width(), rgb);
+    // The first row by doubling what is already set, every further row as a
+    // copy of it: the library's block copy instead of a store per pixel
+    // (page backgrounds are a good part of the window).
+    QRgb* const first = reinterpret_cast<QRgb*>(bits + area.top() * stride) + area.left();
+    const size_t width = static_cast<size_t>(area.width());
+    first[0] = rgb;
+    for (size_t done = 1; done < width; done *= 2)
+        std::memcpy(first + done, first, std::min(done, width - done) * sizeof(QRgb));
+    for (int y = area.top() + 1; y <= area.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + area.left(), first, width * sizeof(QRgb));
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom)
 {
+    const bool direct = image_ && image_->format() == QImage::Format_RGB32 && pen.width <= 1 &&
+                        pen.style == PenStyle::Solid && pen.color.alpha() == 255 &&
+                        (brush.style == BrushStyle::Clear || brush.color.alpha() == 255) && right - left >= 2 &&
+                        bottom - top >= 2;
+    // A page cleared in the background colour, frame and all: only what was
+    // drawn on is filled again.
+    const QRect area(left, top, right - left, bottom - top);
+    const bool clears = direct && brush.style == BrushStyle::Solid && brush.color.rgb() == background_.rgb() &&
+                        pen.color.rgb() == background_.rgb();
+    const QRegion drawn = clears ? drawnAround(area) : QRegion();
     record(CanvasOp::Rectangle, left, top, right, bottom, QString(), 0, 0, 0, 0,
-           strokeBounds(left, top, right - 1, bottom - 1, pen));
+           strokeBounds(left, top, right - 1, bottom - 1, pen), QImage(), clears ? &drawn : nullptr);
+    if (clears) {
+        for (const QRect& r : drawn)
+            fillPixels(*image_, r & area, brush.color.rgb());
+        changedRegion_ = drawn & area;
+        unmarkDrawn(area);
+        notify();
+        return;
+    }
     // Fills and frames of one opaque pixel: the pixels set directly, as a
     // painter would set them, without setting one up.
-    if (image_ && image_->format() == QImage::Format_RGB32 && pen.width <= 1 && pen.style == PenStyle::Solid &&
-        pen.color.alpha() == 255 && (brush.style == BrushStyle::Clear || brush.color.alpha() == 255) &&
-        right - left >= 2 && bottom - top >= 2) {
+    if (direct) {
         if (brush.style == BrushStyle::Solid)
             fillPixels(*image_, QRect(left, top, right - left, bottom - top), brush.color.rgb());
         const QRgb rgb = pen.color.rgb();
@@ -403,6 +532,11 @@ void Canvas::fill(const QColor& color)
         return;
     image_->fill(color);
     changedArea_ = image_->rect();
+    changedRegion_ = image_->rect();
+    tilesX_ = (image_->width() + tileSize - 1) / tileSize;
+    tilesY_ = (image_->height() + tileSize - 1) / tileSize;
+    drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 0);
+    changes_.assign(drawn_.size(), 0);
     background_ = color;
     kept_.clear();
     sharp_ = QImage();
@@ -421,6 +555,7 @@ Canvas::Snapshot Canvas::snapshot() const
     s.sharp_ = sharp_;
     s.sharpScale_ = sharpScale_;
     s.sharpDone_ = sharpDone_;
+    s.drawn_ = drawn_;
     return s;
 }
 
@@ -433,6 +568,8 @@ void Canvas::restore(const Snapshot& s)
     sharp_ = s.sharp_;
     sharpScale_ = s.sharpScale_;
     sharpDone_ = s.sharpDone_;
+    drawn_ = s.drawn_;
+    changedRegion_ = changedArea_;
     notify();
 }
 
@@ -483,6 +620,19 @@ void stroke(QPainter& p, double scale, const Pen& pen, const Brush* fill, bool r
 
 } // namespace
 
+// An area of the sharp image in one colour. A small opaque one sets the
+// pixels directly, as the painter would set them: the runs of grid lines
+// and dashes are many small areas, each costing more to set up than to
+// fill. Large areas are the painter's, which fills them faster.
+void Canvas::fillSharp(QPainter& p, const QRect& area, const QColor& color)
+{
+    if (color.alpha() == 255 && sharp_.format() == QImage::Format_RGB32 &&
+        qint64(area.width()) * area.height() < 4096)
+        fillPixels(sharp_, area, color.rgb());
+    else
+        p.fillRect(area, color);
+}
+
 // One kept operation on the sharp image at `scale`. Axis-parallel one-pixel
 // lines and fills cover exactly the device pixels of their 1x pixels, so
 // grid lines stay as crisp as the 1x image at any whole scale.
@@ -498,7 +648,7 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
             int left = 0, top = 0, right = -1, bottom = -1; // the run, empty while right < left
             auto flush = [&] {
                 if (right >= left)
-                    p.fillRect(deviceRect(left, top, right + 1, bottom + 1, scale), op.pen.color);
+                    fillSharp(p, deviceRect(left, top, right + 1, bottom + 1, scale), op.pen.color);
                 right = left - 1;
             };
             linePixels(op.x1, op.y1, op.x2, op.y2, op.pen.style, [&](int x, int y) {
@@ -518,14 +668,32 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
         }
         break;
     case CanvasOp::Rectangle:
+        if (k.clears) {
+            // The fill and the frame as below, both in the background
+            // colour, where the 1x drawing had drawn tiles.
+            const QRect parts[] = {deviceRect(op.x1, op.y1, op.x2, op.y2, scale),
+                                   deviceRect(op.x1, op.y1, op.x2, op.y1 + 1, scale),
+                                   deviceRect(op.x1, op.y2 - 1, op.x2, op.y2, scale),
+                                   deviceRect(op.x1, op.y1, op.x1 + 1, op.y2, scale),
+                                   deviceRect(op.x2 - 1, op.y1, op.x2, op.y2, scale)};
+            for (const QRect& r : k.only) {
+                const QRect tiles = deviceRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1, scale);
+                for (size_t i = 0; i < std::size(parts); ++i) {
+                    const QRect part = tiles & parts[i];
+                    if (!part.isEmpty())
+                        fillSharp(p, part, i == 0 ? op.brush.color : op.pen.color);
+                }
+            }
+            break;
+        }
         if (op.brush.style == BrushStyle::Solid)
-            p.fillRect(deviceRect(op.x1, op.y1, op.x2, op.y2, scale), op.brush.color);
+            fillSharp(p, deviceRect(op.x1, op.y1, op.x2, op.y2, scale), op.brush.color);
         if (op.x2 - op.x1 < 1 || op.y2 - op.y1 < 1)
             break;
         if (op.pen.width <= 1 && op.pen.style == PenStyle::Solid) {
             for (const QRect& side : {QRect(op.x1, op.y1, op.x2 - op.x1, 1), QRect(op.x1, op.y2 - 1, op.x2 - op.x1, 1),
                                       QRect(op.x1, op.y1, 1, op.y2 - op.y1), QRect(op.x2 - 1, op.y1, 1, op.y2 - op.y1)})
-                p.fillRect(deviceRect(side.left(), side.top(), side.right() + 1, side.bottom() + 1, scale),
+                fillSharp(p, deviceRect(side.left(), side.top(), side.right() + 1, side.bottom() + 1, scale),
                            op.pen.color);
         } else {
             stroke(p, scale, op.pen, nullptr, false, [&](QPainter& q) {
@@ -547,7 +715,7 @@ void Canvas::renderKept(QPainter& p, const Kept& k, double scale)
     case CanvasOp::TextOut: {
         const QFont f = qtFont(op.font);
         if (op.brush.style == BrushStyle::Solid) // the text cell, as far as it lies on the image
-            p.fillRect(deviceRect(k.bounds.left(), k.bounds.top(), k.bounds.right() + 1, k.bounds.bottom() + 1, scale),
+            fillSharp(p, deviceRect(k.bounds.left(), k.bounds.top(), k.bounds.right() + 1, k.bounds.bottom() + 1, scale),
                        op.brush.color);
         // Same cell and baseline as on the 1x image; the glyphs themselves
         // are drawn at the finer size, smoothed.
@@ -584,6 +752,9 @@ const QImage& Canvas::sharpImage(double scale)
         sharpDone_ = 0;
     }
     if (sharpDone_ < kept_.size()) {
+        // Not shared with a snapshot while the painter and direct fills
+        // both write into it.
+        sharp_.detach();
         QPainter p(&sharp_);
         for (; sharpDone_ < kept_.size(); ++sharpDone_)
             renderKept(p, kept_[sharpDone_], scale);

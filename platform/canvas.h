@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -105,6 +106,9 @@ public:
     // The pixels that operation may have changed (the whole target after
     // fill), so that only that part of a window needs to be shown anew.
     QRect changedArea() const { return changedArea_; }
+    // All that changed since the last call, in rows of whole tiles: a page
+    // drawn in many operations is shown anew in a few rectangles.
+    std::vector<QRect> takeChanges();
 
     // Starts a raster target afresh in one colour (a window's background).
     void fill(const QColor& color);
@@ -122,6 +126,10 @@ private:
         CanvasOp op;
         QRect bounds;
         QImage image;
+        // A clearing in the background colour: only these parts of it (the
+        // drawn tiles around it) are filled; everywhere else it is already.
+        bool clears = false;
+        QRegion only;
     };
 
 public:
@@ -135,6 +143,7 @@ public:
         QImage sharp_;
         double sharpScale_ = 0;
         size_t sharpDone_ = 0;
+        std::vector<unsigned char> drawn_;
     };
     Snapshot snapshot() const;
     void restore(const Snapshot& s);
@@ -143,9 +152,18 @@ private:
 
     void record(CanvasOp::Kind kind, int x1, int y1, int x2 = 0, int y2 = 0,
                 const QString& text = QString(), int x3 = 0, int y3 = 0, int x4 = 0,
-                int y4 = 0, QRect bounds = QRect(), const QImage& image = QImage());
-    void keep(CanvasOp&& op, QRect bounds, const QImage& image);
+                int y4 = 0, QRect bounds = QRect(), const QImage& image = QImage(), const QRegion* clears = nullptr);
+    void keep(CanvasOp&& op, QRect bounds, const QImage& image, const QRegion* clears);
+    // Tiles of the raster target that may hold pixels other than the
+    // background: clearing a page in the background colour fills only
+    // those, here and at every finer scale.
+    static constexpr int tileSize = 16;
+    void markTiles(std::vector<unsigned char>& tiles, QRect area) const;
+    void markDrawn(QRect area) { markTiles(drawn_, area); }
+    void unmarkDrawn(QRect area);
+    QRegion drawnAround(QRect area) const;
     void renderKept(QPainter& p, const Kept& k, double scale);
+    void fillSharp(QPainter& p, const QRect& area, const QColor& color);
     void rasterLine(int x0, int y0, int x1, int y1);
     void notify();
     template <typename Draw>
@@ -155,6 +173,12 @@ private:
     QPainter* painter_ = nullptr;
     QPoint pos_;
     QRect changedArea_;
+    // The same pixels more closely: a clearing in the background colour
+    // changes only the parts that were drawn on.
+    QRegion changedRegion_;
+    std::vector<unsigned char> drawn_; // per tile, row by row
+    std::vector<unsigned char> changes_; // per tile: changed since takeChanges()
+    int tilesX_ = 0, tilesY_ = 0;
 
     std::vector<Kept> kept_;
     QColor background_ = Qt::white;

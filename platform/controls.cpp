@@ -2,6 +2,7 @@
 
 #include "platform/canvas.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QHash>
@@ -125,7 +126,11 @@ void Memo::setText(const QString& text)
     QString t = text;
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // The scroll bar may come or go while the text goes in: the lines are
+    // fitted once, to the width they have in the end.
+    fitting_ = true;
     setPlainText(t);
+    fitting_ = false;
     shrunk_ = false; // the new text has the memo's font throughout
     fittedWidth_ = -1;
     fitLines();
@@ -230,7 +235,11 @@ void Memo::fitLinesAt(int pixels)
         base.setPixelSize(pixels);
     const bool fixedPitch = QFontInfo(base).fixedPitch();
     const int available = fittedWidth_;
-    bool shrunk = false;
+    bool shrunk = false, formatted = false;
+    // One edit for all lines: a cursor placed outside an edit lays its block
+    // out at once, only for the new format to throw that layout away.
+    QTextCursor edit(document());
+    edit.beginEditBlock();
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
         QString shown = b.text();
         while (!shown.isEmpty() && shown.back().isSpace())
@@ -264,6 +273,7 @@ void Memo::fitLinesAt(int pixels)
                 shrunk = true;
             }
             c.setCharFormat(format);
+            formatted = true;
         }
         if (gluedRule) {
             QFont rule = f;
@@ -275,10 +285,15 @@ void Memo::fitLinesAt(int pixels)
                 QTextCharFormat format;
                 format.setFont(rule, QTextCharFormat::FontPropertiesAll);
                 c.setCharFormat(format);
-                shrunk = true;
+                formatted = shrunk = true;
             }
         }
     }
+    edit.endEditBlock();
+    // The one edit only drops the layout of the lines it changed; the
+    // scroll range follows their new heights as it does after each line.
+    if (formatted)
+        emit document()->documentLayout()->documentSizeChanged(document()->documentLayout()->documentSize());
     shrunk_ = shrunk;
 }
 
@@ -334,8 +349,20 @@ void ComboBox::setItem(int index, const QString& text)
     if (auto* m = qobject_cast<QStandardItemModel*>(model()))
         if (QStandardItem* item = m->item(index))
             item->setEnabled(!text.isEmpty());
-    if (auto* list = qobject_cast<QListView*>(view()))
-        list->setRowHidden(index, text.isEmpty());
+    if (listShown_)
+        if (auto* list = qobject_cast<QListView*>(view()))
+            list->setRowHidden(index, text.isEmpty());
+}
+
+void ComboBox::showPopup()
+{
+    if (!listShown_) {
+        listShown_ = true;
+        if (auto* list = qobject_cast<QListView*>(view()))
+            for (int i = 0; i < count(); ++i)
+                list->setRowHidden(i, itemText(i).isEmpty());
+    }
+    QComboBox::showPopup();
 }
 
 Mark::Mark(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)

@@ -115,6 +115,13 @@ public:
     ComboBox(QWidget* parent, const QString& name, QRect geometry, int items, int visible);
     void setItem(int index, const QString& text);
     QString item(int index) const { return itemText(index); }
+    void showPopup() override;
+
+private:
+    // The open list is built on its first showing (a list per control at
+    // start-up costs more than the whole first page); until then the rows
+    // of items without a text are hidden there.
+    bool listShown_ = false;
 };
 
 // Whether an answer was right: a green tick or a red cross, with a word

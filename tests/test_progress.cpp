@@ -181,6 +181,27 @@ private slots:
         QCOMPARE(w->RG_Wahl->itemIndex(), 4);
     }
 
+    // Paging back to a seen page moves only the last page: written a moment
+    // later, and at the latest when the window closes.
+    void aRevisitedPageIsWrittenLaterOrOnClosing()
+    {
+        const auto lastOnDisk = [this] {
+            QFile f(file());
+            CourseProgress p;
+            QString why;
+            return f.open(QIODevice::ReadOnly) && progress_from_json(f.readAll(), p, why) ? p.last_page : QString();
+        };
+        {
+            auto w = stored();
+            chooseLesson(*w, 1);
+            click(w->B_rechts);
+            QCOMPARE(lastOnDisk(), QString("01_02"));
+            click(w->B_links);
+            QCOMPARE(lastOnDisk(), QString("01_02"));
+        }
+        QCOMPARE(lastOnDisk(), QString("01_01"));
+    }
+
     void aBadFileIsSetAsideWithAMessage_data()
     {
         QTest::addColumn<QByteArray>("content");
