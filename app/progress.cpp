@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -265,8 +266,7 @@ int passing = 0;
 // What was last written. A page change that only moves the last page is
 // written a moment later (or when the window closes) rather than at once:
 // paging through seen pages does not write the file for every page.
-CourseProgress written;
-bool have_written = false;
+std::optional<CourseProgress> written;
 QTimer* later = nullptr;
 constexpr int later_ms = 2000;
 
@@ -341,7 +341,7 @@ void apply(const CourseProgress& p)
 void start(ProgressStore* s)
 {
     store = s;
-    have_written = false;
+    written.reset();
     if (later)
         later->stop();
     if (store && Form1 && !later) {
@@ -368,8 +368,7 @@ void save()
     if (!store)
         return;
     written = current();
-    have_written = true;
-    store->save(written);
+    store->save(*written);
 }
 
 // After a page change: at once when more than the last page changed.
@@ -378,8 +377,9 @@ static void save_page()
     if (!store)
         return;
     CourseProgress p = current();
-    p.last_page = written.last_page;
-    if (have_written && p == written && later) {
+    if (written)
+        p.last_page = written->last_page;
+    if (written && p == *written && later) {
         later->start();
         return;
     }

@@ -79,9 +79,14 @@ Canvas::Canvas() = default;
 Canvas::Canvas(QImage* image) : image_(image)
 {
     // Until the first fill nothing is known about the pixels.
-    tilesX_ = (image->width() + tileSize - 1) / tileSize;
-    tilesY_ = (image->height() + tileSize - 1) / tileSize;
-    drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 1);
+    resetTiles(true);
+}
+
+void Canvas::resetTiles(bool drawn)
+{
+    tilesX_ = (image_->width() + tileSize - 1) / tileSize;
+    tilesY_ = (image_->height() + tileSize - 1) / tileSize;
+    drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), drawn ? 1 : 0);
     changes_.assign(drawn_.size(), 0);
 }
 
@@ -533,10 +538,7 @@ void Canvas::fill(const QColor& color)
     image_->fill(color);
     changedArea_ = image_->rect();
     changedRegion_ = image_->rect();
-    tilesX_ = (image_->width() + tileSize - 1) / tileSize;
-    tilesY_ = (image_->height() + tileSize - 1) / tileSize;
-    drawn_.assign(static_cast<size_t>(tilesX_) * static_cast<size_t>(tilesY_), 0);
-    changes_.assign(drawn_.size(), 0);
+    resetTiles(false);
     background_ = color;
     kept_.clear();
     sharp_ = QImage();

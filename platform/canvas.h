@@ -158,6 +158,8 @@ private:
     // background: clearing a page in the background colour fills only
     // those, here and at every finer scale.
     static constexpr int tileSize = 16;
+    // Tiles over the whole image, all marked drawn or none.
+    void resetTiles(bool drawn);
     void markTiles(std::vector<unsigned char>& tiles, QRect area) const;
     void markDrawn(QRect area) { markTiles(drawn_, area); }
     void unmarkDrawn(QRect area);
